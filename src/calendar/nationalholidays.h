@@ -1,0 +1,42 @@
+// The holiday rules of a school year: vacation bounds and equinox days from the day boxes of the
+// holiday rules page, the Saturday rule, and the fourteen national holiday entries derived from them.
+#pragma once
+
+#include "core/appstate.h"
+
+#include <QDate>
+#include <array>
+#include <optional>
+
+// Day boxes by their number (box 6 does not exist): 0 end of the April vacation, 1 start of the
+// summer vacation (July), 5 its end (August), 2 start of the winter vacation (December), 8 its end
+// (January), 3 start of the March vacation, 4 autumn equinox (September), 7 vernal equinox (March).
+// An empty box (text that is no whole number) keeps the date stored before.
+using HolidayBoxes = std::array<std::optional<int>, 9>;
+
+// The texts the boxes hold before anything was stored.
+inline constexpr std::array<int, 9> kInitialHolidayBoxes = {4, 20, 25, 19, 23, 31, 0, 20, 7};
+HolidayBoxes initialHolidayBoxes();
+
+enum class SaturdayRule { SecondAndFourthOff = 0, AllOff = 1, Irregular = 2 };
+
+struct HolidayRules {
+    QDate dateSpringFrom, dateSpringTo, dateSummerFrom, dateSummerTo, dateWinterFrom, dateWinterTo;
+    QDate dateYearEndFrom, dateYearEndTo, dateAutumnEquinox, dateSportsDay, dateComingOfAgeDay,
+        dateVernalEquinox;
+    bool boolSat2nd4thOff = false;
+    bool boolSatAllOff = false;
+    std::array<QDate, kFixedHolidayCount> holidayDate;
+    std::array<std::int16_t, kFixedHolidayCount> holidayDay{};
+};
+
+// The rules as the state holds them now (the "previous" dates for empty boxes).
+HolidayRules holidayRulesOf(const AppState& state);
+
+// Derives every date of the rules for school year `year`; a Sunday holiday entry moves to Monday.
+HolidayRules computeHolidayRules(int year, const HolidayBoxes& boxes, SaturdayRule rule,
+                                 const HolidayRules& previous);
+
+// Writes the rules into the state: the twelve dates with their day numbers, the Saturday flags and
+// holiday entries 0 to 13. The added days off (entries from 14) and intHolidayCount stay.
+void applyHolidayRules(AppState& state, const HolidayRules& rules);

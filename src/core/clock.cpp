@@ -1,0 +1,6 @@
+#include "core/clock.h"
+
+QDateTime SystemClock::now() const
+{
+    return QDateTime::currentDateTime();
+}

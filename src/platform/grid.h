@@ -1,0 +1,41 @@
+// A read-only table with one fixed heading row and column, addressed by row and column from 0,
+// with per-cell colours and widths in twips: the grids of the annual plan page and the tally window.
+#pragma once
+
+#include <QColor>
+#include <QTableWidget>
+
+class Grid : public QTableWidget {
+    Q_OBJECT
+
+public:
+    explicit Grid(QWidget* parent = nullptr);
+
+    // Counts include the heading row and column.
+    void setRows(int rows);
+    void setCols(int cols);
+    int rows() const { return rowCount(); }
+    int cols() const { return columnCount(); }
+
+    void setTextMatrix(int row, int col, const QString& text);
+    QString textMatrix(int row, int col) const;
+
+    void setCellForeColor(int row, int col, const QColor& color);
+    void setCellBackColor(int row, int col, const QColor& color);
+    QColor cellForeColor(int row, int col) const;
+    QColor cellBackColor(int row, int col) const;
+
+    // Centred horizontally and vertically.
+    void setCellCentered(int row, int col);
+    bool isCellCentered(int row, int col) const;
+
+    void setColWidthTwips(int col, int twips);
+    int colWidthTwips(int col) const;
+    void setRowHeightTwips(int row, int twips);
+    int rowHeightTwips(int row) const;
+
+    void setGridFontName(const QString& name);
+
+private:
+    QTableWidgetItem* cell(int row, int col);
+};

@@ -1,0 +1,80 @@
+// A Japanese month calendar that shows several months at once, selects a range of days and marks
+// days bold: the date picker of the main window, the tally window and the holiday calendar page.
+#pragma once
+
+#include <QDate>
+#include <QSet>
+#include <QWidget>
+
+class MonthCalendar : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(int monthColumns READ monthColumns WRITE setMonthColumns)
+    Q_PROPERTY(int monthRows READ monthRows WRITE setMonthRows)
+
+public:
+    explicit MonthCalendar(QWidget* parent = nullptr);
+
+    // Which calendar of a page this is; carried by dateClicked.
+    void setIndex(int index) { m_index = index; }
+    int index() const { return m_index; }
+
+    // Months shown side by side, and rows of them; monthColumns × monthRows months are visible.
+    void setMonthColumns(int columns);
+    int monthColumns() const;
+    void setMonthRows(int rows);
+    int monthRows() const;
+
+    // Bounds of the selectable dates. A minimum above the current maximum (or a maximum below the
+    // current minimum) is refused with std::invalid_argument and changes nothing.
+    void setMinDate(const QDate& date);
+    void setMaxDate(const QDate& date);
+    QDate minDate() const;
+    QDate maxDate() const;
+
+    // The displayed date: its month comes into view (as the first visible month when needed).
+    void setDisplayedDate(const QDate& date);
+    QDate displayedDate() const;
+
+    // Shows from..to with every month of it visible at once, growing the visible months as needed.
+    void showRange(const QDate& from, const QDate& to);
+
+    // Selects up to six consecutive days (clipped to the bounds).
+    void setSelection(const QDate& start, const QDate& end);
+    QDate selectionStart() const;
+    QDate selectionEnd() const;
+
+    void setDayBold(const QDate& date, bool bold);
+    bool isDayBold(const QDate& date) const;
+
+    // Visible days in date order over all visible months, n counted from 1. Past the last visible
+    // day it throws std::out_of_range.
+    QDate visibleDay(int n) const;
+    int visibleDayCount() const;
+    QDate firstVisibleMonth() const;
+
+    QSize sizeHint() const override;
+
+Q_SIGNALS:
+    // The user picked a date (mouse or Enter/Space).
+    void dateClicked(QDate date, int index);
+    // Any click on the calendar, after dateClicked when a date was picked.
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    int m_index = 0;
+    int m_columns = 1;
+    int m_rows = 1;
+    QDate m_min{1752, 9, 14};
+    QDate m_max{9999, 12, 31};
+    QDate m_firstMonth; // first day of the first visible month
+    QDate m_displayed;
+    QDate m_focus; // keyboard cursor
+    QDate m_selStart, m_selEnd;
+    QSet<QDate> m_bold;
+};

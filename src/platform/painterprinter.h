@@ -1,0 +1,43 @@
+// Prints on a QPrinter (a real printer or an A4 PDF file): twips scaled to the device, text with its
+// top at the current y, line widths in pixels of a 600 dpi printer. Painting starts at the first
+// drawing call, so the orientation set before it applies to the page.
+#pragma once
+
+#include "platform/printer.h"
+
+#include <QFont>
+#include <QPainter>
+#include <memory>
+
+class QPrinter;
+
+class PainterPrinter final : public Printer {
+public:
+    explicit PainterPrinter(QPrinter& device);
+    ~PainterPrinter() override;
+
+    void setColorMode(int mode) override;
+    void setOrientation(Orientation orientation) override;
+    void setFontName(const QString& name) override;
+    void setFontSize(double points) override;
+    void setCurrentX(double twips) override;
+    void setCurrentY(double twips) override;
+    double currentX() const override;
+    double currentY() const override;
+    void print(const QString& text) override;
+    void setDrawWidth(int printerPixels) override;
+    void setForeColor(const QColor& color) override;
+    void line(double x1, double y1, double x2, double y2) override;
+    void paintPicture(const QImage& picture, double x, double y, double width, double height) override;
+    void endDoc() override;
+
+private:
+    QPainter& painter(); // begins the document on first use
+
+    QPrinter& m_device;
+    std::unique_ptr<QPainter> m_painter;
+    QFont m_font;
+    QColor m_color = Qt::black;
+    int m_width = 1;
+    double m_x = 0, m_y = 0;
+};

@@ -1,0 +1,17 @@
+// Year totals as the sum of three terms, and the assignment of registered days to terms by month.
+#pragma once
+
+#include "core/appstate.h"
+#include "core/rivoyeartotal.h"
+
+// The year's fields from its terms as they stand; subtotals from the summed subject fields.
+// A missing term adds nothing.
+void calculate(RivoYearTotal& year);
+// Each term from its days first, then the year.
+void full_calculate(RivoYearTotal& year, const TimeCredit& strTimeCredit);
+
+// Points each term's range at its registered days: April–July, August–December, January–March.
+void assignDaysToTerms(RivoYearTotal& result, RivoDayTime& head);
+
+// The results of the year from the recorded days: assignment, terms, year.
+void computeYearResult(AppState& state);

@@ -1,0 +1,41 @@
+// The setup wizard's page sequence: each page is created on first use, then only hidden and shown
+// again; exactly one page is visible at a time and the main window stays open behind it.
+#pragma once
+
+#include <QObject>
+#include <array>
+
+struct AppState;
+struct Services;
+class QWidget;
+
+class Wizard : public QObject {
+    Q_OBJECT
+
+public:
+    enum class Step { Start = 0, Class, HolidayRules, HolidayCalendar, PeriodLengths, Timetable, AnnualPlan };
+
+    Wizard(AppState& state, Services& services, QObject* parent = nullptr);
+    ~Wizard() override;
+
+    // The page of a step, created on first use (tests reach its controls through it).
+    QWidget* page(Step step);
+    // Shows and activates the page of a step.
+    void show(Step step);
+    // Shows the next or previous page, then hides this one.
+    void next(Step from);
+    void before(Step from);
+    // Hides the page and hands activation back to the main window.
+    void leave(Step from);
+    // Hides every page (the main window closes).
+    void hideAll();
+
+Q_SIGNALS:
+    // The start page read a plan file into the state.
+    void planOpened();
+
+private:
+    AppState& m_state;
+    Services& m_services;
+    std::array<QWidget*, 7> m_pages{};
+};

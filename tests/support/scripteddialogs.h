@@ -1,0 +1,55 @@
+// Dialogs for tests: hands back queued answers in order and fails the test on a dialog nobody
+// expected (or of another kind than the next queued one). Every call is recorded.
+#pragma once
+
+#include "platform/dialogs.h"
+
+#include <QList>
+#include <QString>
+
+class ScriptedDialogs final : public Dialogs {
+public:
+    enum class Kind { Message, OpenFile, SaveFile, Print, PageSetup };
+
+    struct Call {
+        Kind kind;
+        QString text;  // message text, or the file dialog's / page set-up's title
+        QString title; // message title
+        QString filter;
+        Buttons buttons = Buttons::Ok;
+        Icon icon = Icon::None;
+    };
+
+    ~ScriptedDialogs() override; // fails the test when queued answers were never asked for
+
+    // Queue the answer of the next dialog.
+    void answerMessage(Answer answer);
+    void answerOpenFile(const QString& path); // empty = cancelled
+    void answerSaveFile(const QString& path); // empty = cancelled
+    void answerPrint(bool accepted);
+    void answerPageSetup(bool accepted);
+
+    const QList<Call>& calls() const { return m_calls; }
+    // Message texts in order, for quick checks.
+    QStringList messages() const;
+    bool allAnswered() const { return m_queue.isEmpty(); }
+
+    Answer message(QWidget* parent, const QString& text, Buttons buttons, Icon icon,
+                   const QString& title) override;
+    QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    bool printDialog(QWidget* parent, QPrinter& printer) override;
+    bool pageSetupDialog(QWidget* parent, QPrinter& printer, const QString& title) override;
+
+private:
+    struct Queued {
+        Kind kind;
+        Answer answer = Answer::Ok;
+        QString path;
+        bool accepted = false;
+    };
+    Queued take(Kind kind, const QString& what);
+
+    QList<Queued> m_queue;
+    QList<Call> m_calls;
+};
