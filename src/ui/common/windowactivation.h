@@ -5,9 +5,9 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QWidget>
 #include <functional>
 
-class QWidget;
 
 class WindowActivation : public QObject {
     Q_OBJECT
