@@ -6,6 +6,8 @@
 #include <QSet>
 #include <QWidget>
 
+class QToolButton;
+
 class MonthCalendar : public QWidget {
     Q_OBJECT
     Q_PROPERTY(int monthColumns READ monthColumns WRITE setMonthColumns)
@@ -46,18 +48,34 @@ public:
     void setDayBold(const QDate& date, bool bold);
     bool isDayBold(const QDate& date) const;
 
-    // Visible days in date order over all visible months, n counted from 1. Past the last visible
-    // day it throws std::out_of_range.
+    // Visible days in date order over all visible months, n counted from 1; only days within the
+    // bounds count, since no other day can be shown as pickable. Past the last visible day it throws
+    // std::out_of_range.
     QDate visibleDay(int n) const;
     int visibleDayCount() const;
     QDate firstVisibleMonth() const;
+    QDate lastVisibleDay() const; // last day of the last visible month
+
+    // The day marked as today; none until the window sets it from its clock.
+    void setToday(const QDate& date);
+    QDate today() const { return m_today; }
+
+    // The day the keyboard cursor stands on.
+    QDate focusDate() const { return m_focus; }
+
+    // Where a day is drawn, in widget coordinates; empty when it is not in a visible month.
+    QRect dayRect(const QDate& date) const;
+    // The day drawn at a point, or an invalid date.
+    QDate dateAt(const QPoint& point) const;
 
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 Q_SIGNALS:
     // The user picked a date (mouse or Enter/Space).
     void dateClicked(QDate date, int index);
-    // Any click on the calendar, after dateClicked when a date was picked.
+    // Any click on the calendar, after dateClicked when a date was picked; also raised when the
+    // user scrolls other months into view (buttons or keys), so the window can mark them.
     void clicked();
 
 protected:
@@ -65,8 +83,27 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    int visibleMonthCount() const { return m_columns * m_rows; }
+    QPoint blockOrigin(int monthIndex) const;
+    bool isPickable(const QDate& date) const;
+    void scrollMonths(int months);
+    void bringIntoView(const QDate& date);
+    void setFirstMonth(const QDate& month);
+    void clampFirstMonth();
+    void clipSelection();
+    void moveFocus(const QDate& date, bool userAction);
+    void pick(const QDate& date);
+    void layoutButtons();
+    void updateButtons();
+    void updateAccessibleDescription();
+    void onLayoutChanged();
+
     int m_index = 0;
     int m_columns = 1;
     int m_rows = 1;
@@ -77,4 +114,8 @@ private:
     QDate m_focus; // keyboard cursor
     QDate m_selStart, m_selEnd;
     QSet<QDate> m_bold;
+    QDate m_today;
+    QDate m_pressed; // the pickable day under the last left press
+    QToolButton* m_prev = nullptr;
+    QToolButton* m_next = nullptr;
 };

@@ -24,6 +24,7 @@ public:
     void setCurrentY(double twips) override;
     double currentX() const override;
     double currentY() const override;
+    // Leaves the current x at the end of the text; y stays.
     void print(const QString& text) override;
     void setDrawWidth(int printerPixels) override;
     void setForeColor(const QColor& color) override;
@@ -31,8 +32,15 @@ public:
     void paintPicture(const QImage& picture, double x, double y, double width, double height) override;
     void endDoc() override;
 
+    // True once the device refused to start a document (no printer, a PDF path that cannot be
+    // written); every drawing call after that does nothing.
+    bool hasFailed() const { return m_failed; }
+
 private:
-    QPainter& painter(); // begins the document on first use
+    QPainter* painter(); // begins the document on first use; nullptr when the device refused
+    double toDeviceX(double twips) const;
+    double toDeviceY(double twips) const;
+    void applyPen();
 
     QPrinter& m_device;
     std::unique_ptr<QPainter> m_painter;
@@ -40,4 +48,5 @@ private:
     QColor m_color = Qt::black;
     int m_width = 1;
     double m_x = 0, m_y = 0;
+    bool m_failed = false;
 };

@@ -46,7 +46,7 @@ public:
     Orientation orientation() const { return m_orientation; }
     int documentsEnded() const { return m_ended; }
     // Everything set before the first drawing (color mode, orientation, font) in call order, e.g.
-    // "colorMode 2", "orientation landscape", "font ＭＳ 明朝".
+    // "colorMode 2", "orientation landscape", "font ＭＳ 明朝", "fontSize 9".
     const QStringList& settings() const { return m_settings; }
 
     // Texts printed exactly at (x, y); convenient for geometry checks.
@@ -56,6 +56,8 @@ public:
     bool hasLine(double x1, double y1, double x2, double y2, int width) const;
 
 private:
+    void note(const QString& setting);
+
     QList<Text> m_texts;
     QList<Line> m_lines;
     QList<Picture> m_pictures;
@@ -68,4 +70,5 @@ private:
     int m_width = 1;
     QColor m_color = Qt::black;
     int m_ended = 0;
+    bool m_drawn = false;
 };

@@ -1,0 +1,81 @@
+#include "platform/qtdialogs.h"
+
+#include "platform/filefilter.h"
+#include "platform/pagesetupdialog.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+
+namespace {
+QMessageBox::Icon toQtIcon(Dialogs::Icon icon)
+{
+    switch (icon) {
+    case Dialogs::Icon::None: return QMessageBox::NoIcon;
+    case Dialogs::Icon::Information: return QMessageBox::Information;
+    case Dialogs::Icon::Question: return QMessageBox::Question;
+    case Dialogs::Icon::Warning: return QMessageBox::Warning;
+    case Dialogs::Icon::Critical: return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+} // namespace
+
+Dialogs::Answer QtDialogs::message(QWidget* parent, const QString& text, Buttons buttons, Icon icon,
+                                   const QString& title)
+{
+    QMessageBox box(toQtIcon(icon), title, text, QMessageBox::NoButton, parent);
+    box.setTextFormat(Qt::PlainText);
+    if (buttons == Buttons::Ok) {
+        QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box.setDefaultButton(ok);
+        box.setEscapeButton(ok);
+        box.exec();
+        return Answer::Ok;
+    }
+    QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes ? Answer::Yes : Answer::No;
+}
+
+QString QtDialogs::openFileName(QWidget* parent, const QString& title, const QString& filter)
+{
+    return QFileDialog::getOpenFileName(parent, title, QString(), toQtFileFilter(filter));
+}
+
+QString QtDialogs::saveFileName(QWidget* parent, const QString& title, const QString& filter)
+{
+    // The name is returned as typed: the caller decides about extensions.
+    QFileDialog dialog(parent, title, QString(), toQtFileFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QString());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+bool QtDialogs::printDialog(QWidget* parent, QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtDialogs::pageSetupDialog(QWidget* parent, QPrinter& printer, const QString& title)
+{
+    if (printer.outputFormat() == QPrinter::NativeFormat) {
+        QPageSetupDialog dialog(&printer, parent);
+        dialog.setWindowTitle(title);
+        return dialog.exec() == QDialog::Accepted;
+    }
+    PageSetupDialog dialog(printer, title, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    return dialog.applyTo(printer);
+}
