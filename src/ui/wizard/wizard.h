@@ -4,9 +4,12 @@
 
 #include <QObject>
 #include <array>
+#include <functional>
+#include <memory>
 
 struct AppState;
 struct Services;
+class QString;
 class QWidget;
 
 class Wizard : public QObject {
@@ -14,6 +17,10 @@ class Wizard : public QObject {
 
 public:
     enum class Step { Start = 0, Class, HolidayRules, HolidayCalendar, PeriodLengths, Timetable, AnnualPlan };
+
+    // Reads a plan file into the state, which takes its name only once it was read; a bad file
+    // changes nothing and throws PlanFileError.
+    using PlanLoader = std::function<void(AppState&, const QString&)>;
 
     Wizard(AppState& state, Services& services, QObject* parent = nullptr);
     ~Wizard() override;
@@ -30,12 +37,22 @@ public:
     // Hides every page (the main window closes).
     void hideAll();
 
+    // The start page reads plan files with LoadPlanFile unless told otherwise.
+    void setPlanLoader(PlanLoader loader) { m_loadPlan = std::move(loader); }
+    const PlanLoader& planLoader() const { return m_loadPlan; }
+
+    // The start page tells that it read a plan file.
+    void announcePlanOpened() { Q_EMIT planOpened(); }
+
 Q_SIGNALS:
     // The start page read a plan file into the state.
     void planOpened();
 
 private:
+    std::unique_ptr<QWidget> createPage(Step step);
+
     AppState& m_state;
     Services& m_services;
-    std::array<QWidget*, 7> m_pages{};
+    PlanLoader m_loadPlan;
+    std::array<std::unique_ptr<QWidget>, 7> m_pages;
 };

@@ -1,0 +1,80 @@
+#include "ui/wizard/wizardpage.h"
+
+#include "core/mirteerror.h"
+#include "ui/common/services.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <exception>
+
+void setUpWizardPage(QWidget* page)
+{
+    page->setWindowFlag(Qt::Window);
+    page->setWindowTitle(kWizardCaption);
+    page->setAccessibleName(kWizardCaption);
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& objectName, const QString& caption)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(objectName);
+    button->setAccessibleName(caption);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QPushButton* makeNextButton(QWidget* parent, const QString& objectName)
+{
+    QPushButton* button = makeButton(parent, objectName, QStringLiteral("次へ"));
+    button->setIcon(parent->style()->standardIcon(QStyle::SP_ArrowForward));
+    button->setLayoutDirection(Qt::RightToLeft); // the arrow after the caption
+    button->setMinimumWidth(96);
+    return button;
+}
+
+QPushButton* makeBeforeButton(QWidget* parent, const QString& objectName)
+{
+    QPushButton* button = makeButton(parent, objectName, QStringLiteral("前へ"));
+    button->setIcon(parent->style()->standardIcon(QStyle::SP_ArrowBack));
+    button->setMinimumWidth(96);
+    return button;
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& objectName, const QString& text, bool wrap)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(objectName);
+    label->setAccessibleName(text);
+    label->setWordWrap(wrap);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+void addButtonRow(QBoxLayout* layout, std::initializer_list<QPushButton*> buttons)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    for (QPushButton* button : buttons) {
+        if (!button)
+            continue;
+        button->setMinimumWidth(std::max(button->minimumWidth(), 96));
+        row->addWidget(button);
+    }
+    layout->addLayout(row);
+}
+
+void runCommand(Services& services, QWidget* window, const std::function<void()>& command)
+{
+    try {
+        command();
+    } catch (const MirteError& error) {
+        services.dialogs.message(window, error.description(), Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
+    } catch (const std::exception& error) {
+        services.dialogs.message(
+            window,
+            QStringLiteral("処理を続けられませんでした。\n%1").arg(QString::fromLocal8Bit(error.what())),
+            Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
+    }
+}
