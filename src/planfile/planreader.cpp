@@ -1,0 +1,288 @@
+#include "planfile/planreader.h"
+
+#include "calendar/dates.h"
+#include "calendar/schoolday.h"
+#include "calendar/schooldaycount.h"
+#include "core/mirteerror.h"
+#include "core/plandefaults.h"
+#include "core/subjects.h"
+#include "planfile/planformat.h"
+#include "totals/weektotals.h"
+#include "totals/yeartotals.h"
+
+#include <QStringDecoder>
+#include <QStringList>
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The names the twelve calendar dates have in messages, in file order.
+const char16_t* const kCalendarDateNames[12] = {
+    u"春休み（年度始め）の始まり",
+    u"春休み（年度始め）の終わり",
+    u"夏休みの始まり",
+    u"夏休みの終わり",
+    u"冬休みの始まり",
+    u"冬休みの終わり",
+    u"春休み（年度末）の始まり",
+    u"春休み（年度末）の終わり",
+    u"秋分の日",
+    u"体育の日",
+    u"成人の日",
+    u"春分の日",
+};
+
+// A line quoted in a message; a long one is shortened so the message stays readable.
+QString quoted(const QString& text)
+{
+    constexpr qsizetype kShown = 20;
+    return u"「"_s + (text.size() > kShown ? text.left(kShown) + u"…"_s : text) + u"」"_s;
+}
+
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+
+enum class NumberFault { None, NotANumber, OutOfRange };
+
+// Decimal digits with an optional sign; spaces around them are ignored. Nothing else is a number:
+// no full-width digits, no decimal point, no exponent.
+NumberFault parseNumber(QStringView text, std::int16_t& value)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
+    bool negative = false;
+    if (begin < end && (text[begin] == u'-' || text[begin] == u'+')) {
+        negative = text[begin] == u'-';
+        ++begin;
+    }
+    if (begin == end)
+        return NumberFault::NotANumber;
+    long long magnitude = 0;
+    for (qsizetype i = begin; i < end; ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < u'0' || c > u'9')
+            return NumberFault::NotANumber;
+        if (magnitude <= 32768) // further digits only make it larger; stop before it can wrap
+            magnitude = magnitude * 10 + (c - u'0');
+    }
+    const long long signedValue = negative ? -magnitude : magnitude;
+    if (signedValue < -32768 || signedValue > 32767)
+        return NumberFault::OutOfRange;
+    value = static_cast<std::int16_t>(signedValue);
+    return NumberFault::None;
+}
+
+// The lines of a file and a cursor over them. Every fault names its 1-based line.
+class PlanLines {
+public:
+    PlanLines(const QByteArray& bytes, const QString& fileName) : m_file(fileName) { split(bytes); }
+
+    qsizetype count() const { return m_lines.size(); }
+    qsizetype remaining() const { return m_lines.size() - m_next; }
+    // The line number the next read takes.
+    int nextLine() const { return static_cast<int>(m_next) + 1; }
+
+    [[noreturn]] void fail(int line, const QString& message) const
+    {
+        throw PlanFileError(m_file, line, message);
+    }
+
+    const QString& text(const QString& what)
+    {
+        if (m_next >= m_lines.size())
+            fail(nextLine(), u"ファイルが途中で終わっています（%1がありません）。"_s.arg(what));
+        return m_lines[m_next++];
+    }
+
+    std::int16_t number(const QString& what)
+    {
+        const int line = nextLine();
+        const QString& line_text = text(what);
+        std::int16_t value = 0;
+        switch (parseNumber(line_text, value)) {
+        case NumberFault::None: return value;
+        case NumberFault::NotANumber:
+            fail(line, u"%1%2は数値として読めません。"_s.arg(what, quoted(line_text)));
+        case NumberFault::OutOfRange:
+            fail(line, u"%1%2は範囲（-32768～32767）を超えています。"_s.arg(what, quoted(line_text)));
+        }
+        return value;
+    }
+
+    // A number that must also lie within [low, high].
+    std::int16_t bounded(const QString& what, int low, int high)
+    {
+        const int line = nextLine();
+        const std::int16_t value = number(what);
+        if (value < low || value > high)
+            fail(line, u"%1「%2」は %3～%4 の範囲にありません。"_s.arg(what).arg(value).arg(low).arg(high));
+        return value;
+    }
+
+    bool flag(const QString& what) { return TextToBool(text(what)); }
+
+    // Month line, then day line, in the school year that starts in April of `year`.
+    QDate date(int year, const QString& what)
+    {
+        const std::int16_t month = bounded(what + u"の月"_s, 1, 12);
+        const int dayLine = nextLine();
+        const std::int16_t day = number(what + u"の日"_s);
+        try {
+            return SchoolYearDate(year, month, day);
+        } catch (const ConversionError&) {
+            fail(dayLine, u"%1「%2月%3日」は日付になりません。"_s.arg(what).arg(month).arg(day));
+        }
+    }
+
+    void fieldBlock(UnitCounts& counts, const QString& what)
+    {
+        for (Field f : kFileOrder)
+            counts[f] = number(what + fieldLabel(f));
+    }
+
+private:
+    void split(const QByteArray& bytes)
+    {
+        // Count first, so an oversized file is refused before anything is decoded.
+        qsizetype lines = bytes.count('\n');
+        if (!bytes.isEmpty() && !bytes.endsWith('\n'))
+            ++lines;
+        if (lines > kMaxPlanFileLines)
+            fail(kMaxPlanFileLines + 1,
+                 u"行数が多すぎます（%1行）。計画ファイルは %2 行までです。"_s.arg(lines).arg(
+                     kMaxPlanFileLines));
+
+        // CP932 never uses LF or CR inside a double-byte character, so the lines can be cut apart
+        // before they are decoded. The final line end closes the last line and starts none.
+        const QByteArrayView all(bytes);
+        m_lines.reserve(lines);
+        QStringDecoder decoder(kPlanCodePage, QStringDecoder::Flag::Stateless);
+        qsizetype start = 0;
+        while (start < all.size()) {
+            qsizetype end = all.indexOf('\n', start);
+            if (end < 0)
+                end = all.size();
+            QByteArrayView raw = all.sliced(start, end - start);
+            if (raw.endsWith('\r'))
+                raw.chop(1);
+            const int line = static_cast<int>(m_lines.size()) + 1;
+            if (raw.contains('\r'))
+                fail(line, u"行の途中に改行文字（CR）があります。"_s);
+            m_lines.append(decoder.decode(raw));
+            if (decoder.hasError())
+                fail(line, u"シフトJIS（CP932）の文字として読めないバイトがあります。"_s);
+            start = end + 1;
+        }
+    }
+
+    QString m_file;
+    QStringList m_lines;
+    qsizetype m_next = 0;
+};
+
+} // namespace
+
+AppState readPlan(const QByteArray& bytes, const QString& fileName)
+{
+    PlanLines in(bytes, fileName);
+
+    AppState plan;
+    SetDefaultWeekTables(plan);
+    SetDefaultYearPlans(plan);
+
+    for (int d = 0; d < 6; ++d)
+        plan.strTimeCredit[static_cast<std::size_t>(d)] = in.text(weekdayName(d) + u"の時限の長さ"_s);
+    plan.intYear = in.bounded(u"年度"_s, kMinPlanYear, kMaxPlanYear);
+    plan.intGrade = in.bounded(u"学年"_s, 0, 6); // 0: not chosen yet
+    plan.strClass = in.text(u"学級"_s);
+    plan.strTeacher = in.text(u"担任"_s);
+    for (std::size_t i = 0; i < kCalendarDates.size(); ++i)
+        plan.*kCalendarDates[i].date = in.date(plan.intYear, QString::fromUtf16(kCalendarDateNames[i]));
+    plan.updateDayNumbers();
+    plan.boolSat2nd4thOff = in.flag(u"隔週土曜日休み"_s);
+    plan.boolSatAllOff = in.flag(u"完全週休２日"_s);
+
+    // The file holds one pair more than the count: the slot after the last day off.
+    plan.intHolidayCount = in.bounded(u"休日の数"_s, 0, kMaxHolidayCount);
+    for (int i = 0; i <= plan.intHolidayCount; ++i) {
+        const QDate date = in.date(plan.intYear, u"休日 %1"_s.arg(i + 1));
+        plan.dateHoliday[static_cast<std::size_t>(i)] = date;
+        plan.intHoliday[static_cast<std::size_t>(i)] = DayOfYear(date);
+    }
+
+    in.fieldBlock(*plan.objYearBase, u"基本時数の"_s);
+
+    const int timetableLine = in.nextLine();
+    RivoDayTime* weekday = plan.objWeekTimetable->objFirstDay;
+    for (int d = 0; d < 6; ++d, weekday = weekday->objNextDay.get())
+        weekday->strSubject = in.text(u"週時間割の"_s + weekdayName(d));
+
+    const int planLine = in.nextLine();
+    int termNumber = 1;
+    for (RivoSeasonTotal* term : plan.objYearPlan->terms())
+        in.fieldBlock(*term, u"%1学期の計画の"_s.arg(termNumber++));
+
+    while (in.remaining() > 0) {
+        const int blockLine = in.nextLine();
+        if (in.remaining() < kDayBlockLines)
+            in.fail(blockLine,
+                    u"日の記録が途中で終わっています（%1行のうち%2行しかありません）。"_s.arg(kDayBlockLines)
+                        .arg(in.remaining()));
+        auto day = std::make_unique<RivoDayTime>();
+        day->dateThisDay = in.date(plan.intYear, u"日の記録の日付"_s);
+        day->intThisDay = DayOfYear(day->dateThisDay);
+        day->intWeekName = static_cast<std::int16_t>(Weekday(day->dateThisDay) - 1);
+        day->strSubject = in.text(u"日の記録の教科"_s);
+        day->strComment = in.text(u"日の記録の行事"_s);
+        day->boolNowPlanning = in.flag(u"日の記録の取消"_s);
+        day->boolWorkDay = true;
+        plan.objDayChain->appendDay(std::move(day)); // a second block of a date replaces the first
+    }
+
+    // Sums the file cannot hold as unit counts make it a bad file, not a plan that fails later.
+    try {
+        calculate(*plan.objWeekTimetable, plan.strTimeCredit);
+    } catch (const OverflowError&) {
+        in.fail(timetableLine, u"週時間割の時数が範囲（-32768～32767）を超えます。"_s);
+    }
+    try {
+        calculate(*plan.objYearPlan);
+    } catch (const OverflowError&) {
+        in.fail(planLine, u"年間計画（3学期の合計）が範囲（-32768～32767）を超えます。"_s);
+    }
+
+    // Not stored in the file, but shown for the plan; counting them now keeps them from being the
+    // counts of whatever plan was open before.
+    const SchoolDayCounts counts = countSchoolDays(plan);
+    plan.intSchoolDays1 = static_cast<std::int16_t>(counts.term1);
+    plan.intSchoolDays2 = static_cast<std::int16_t>(counts.term2);
+    plan.intSchoolDays3 = static_cast<std::int16_t>(counts.term3);
+    plan.intSchoolDaysYear = static_cast<std::int16_t>(counts.year);
+    return plan;
+}
+
+void replacePlan(AppState& state, AppState&& plan)
+{
+    const QString fileName = state.strFileName;
+    const bool startWizard = state.boolStartWizard;
+    const QDate selected = state.dateSelected;
+    const QDate weekFirst = state.dateWeekFirst;
+    const QDate weekLast = state.dateWeekLast;
+
+    state = std::move(plan);
+
+    state.strFileName = fileName;
+    state.boolStartWizard = startWizard;
+    state.dateSelected = selected;
+    state.dateWeekFirst = weekFirst;
+    state.dateWeekLast = weekLast;
+    state.boolCalendarShown = false;
+}

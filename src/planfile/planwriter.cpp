@@ -1,0 +1,176 @@
+#include "planfile/planwriter.h"
+
+#include "core/mirteerror.h"
+#include "core/subjects.h"
+#include "core/zerodate.h"
+#include "planfile/planformat.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString codePoint(char32_t c)
+{
+    return u"U+"_s + QString::number(static_cast<uint>(c), 16).toUpper().rightJustified(4, u'0');
+}
+
+// Whether the code page holds the text exactly: encodes without a substitute and decodes back to
+// the same characters (a character with only a look-alike in the code page would come back changed).
+bool fitsCodePage(const QString& text)
+{
+    QStringEncoder encoder(kPlanCodePage, QStringEncoder::Flag::Stateless);
+    const QByteArray bytes = encoder.encode(text);
+    if (encoder.hasError())
+        return false;
+    QStringDecoder decoder(kPlanCodePage, QStringDecoder::Flag::Stateless);
+    const QString back = decoder.decode(bytes);
+    return !decoder.hasError() && back == text;
+}
+
+bool isAscii(const QString& text)
+{
+    for (QChar c : text)
+        if (c.unicode() >= 0x80)
+            return false;
+    return true;
+}
+
+class PlanText {
+public:
+    explicit PlanText(const QString& fileName) : m_file(fileName) {}
+
+    void line(const QString& value)
+    {
+        m_text += value;
+        m_text += u"\r\n"_s;
+        ++m_lines;
+    }
+
+    // A text value; `what` names it if it cannot be stored.
+    void text(const QString& value, const QString& what)
+    {
+        for (QChar c : value)
+            if (c == u'\n' || c == u'\r')
+                fail(u"%1に改行が含まれています。改行は保存できません。"_s.arg(what));
+        if (!isAscii(value))
+            m_checked.push_back({value, what});
+        line(value);
+    }
+
+    void number(int value) { line(smallNumberText(value)); }
+
+    // Month and day; an unset date is stored as the zero date, 30 December.
+    void date(const QDate& date)
+    {
+        const QDate stored = date.isValid() ? date : zeroDate();
+        number(stored.month());
+        number(stored.day());
+    }
+
+    void fieldBlock(const UnitCounts& counts)
+    {
+        for (Field f : kFileOrder)
+            line(unitCountText(counts[f]));
+    }
+
+    QByteArray bytes() const
+    {
+        // A file the reader would refuse is not written at all.
+        if (m_lines > kMaxPlanFileLines)
+            fail(u"記録が多すぎて保存できません（%1行。計画ファイルは %2 行までです）。"_s.arg(m_lines).arg(
+                kMaxPlanFileLines));
+        for (const Checked& c : m_checked)
+            if (!fitsCodePage(c.value))
+                fail(u"%1の%2はシフトJIS（CP932）にない文字なので保存できません。"_s.arg(c.what,
+                                                                                         offending(c.value)));
+        QStringEncoder encoder(kPlanCodePage, QStringEncoder::Flag::Stateless);
+        QByteArray out = encoder.encode(m_text);
+        if (encoder.hasError()) // every text was checked above; the rest is digits and ASCII
+            fail(u"シフトJIS（CP932）に変換できませんでした。"_s);
+        return out;
+    }
+
+    [[noreturn]] void fail(const QString& message) const { throw PlanFileError(m_file, 0, message); }
+
+private:
+    struct Checked {
+        QString value;
+        QString what;
+    };
+
+    // The first character of a text the code page does not hold, for the message.
+    static QString offending(const QString& value)
+    {
+        for (char32_t c : value.toUcs4()) {
+            const QString one = QString::fromUcs4(&c, 1);
+            if (!fitsCodePage(one))
+                return u"「%1」（%2）"_s.arg(one, codePoint(c));
+        }
+        return u"文字"_s;
+    }
+
+    QString m_file;
+    QString m_text;
+    int m_lines = 0;
+    std::vector<Checked> m_checked;
+};
+
+QString dayName(const RivoDayTime& day)
+{
+    return day.dateThisDay.toString(u"yyyy/M/d"_s);
+}
+
+} // namespace
+
+QByteArray serializePlan(const AppState& s)
+{
+    if (s.intHolidayCount < 0 || s.intHolidayCount > kMaxHolidayCount)
+        throw PlanFileError(
+            s.strFileName, 0,
+            u"休日の数 %1 は 0～%2 の範囲にありません。"_s.arg(s.intHolidayCount).arg(kMaxHolidayCount));
+
+    PlanText out(s.strFileName);
+    for (int d = 0; d < 6; ++d)
+        out.text(s.strTimeCredit[static_cast<std::size_t>(d)], weekdayName(d) + u"の時限の長さ"_s);
+    out.number(s.intYear);
+    out.number(s.intGrade);
+    out.text(s.strClass, u"学級"_s);
+    out.text(s.strTeacher, u"担任"_s);
+    for (const CalendarDateSlot& slot : kCalendarDates)
+        out.date(s.*slot.date);
+    out.line(BoolToText(s.boolSat2nd4thOff));
+    out.line(BoolToText(s.boolSatAllOff));
+    out.number(s.intHolidayCount);
+    for (int i = 0; i <= s.intHolidayCount; ++i)
+        out.date(s.dateHoliday[static_cast<std::size_t>(i)]);
+
+    static const UnitCounts kNone;
+    out.fieldBlock(s.objYearBase ? *s.objYearBase : kNone);
+
+    // Always six lines and three blocks, so the day blocks behind them stay where the reader
+    // looks for them.
+    const RivoDayTime* weekday = s.objWeekTimetable ? s.objWeekTimetable->objFirstDay : nullptr;
+    for (int d = 0; d < 6; ++d) {
+        out.text(weekday ? weekday->strSubject : QString(), u"週時間割の"_s + weekdayName(d));
+        if (weekday)
+            weekday = weekday->objNextDay.get();
+    }
+    for (const RivoSeasonTotal* term :
+         s.objYearPlan ? s.objYearPlan->terms() : std::array<RivoSeasonTotal*, 3>{})
+        out.fieldBlock(term ? static_cast<const UnitCounts&>(*term) : kNone);
+
+    // Withdrawn days are stored too: their records stay in the list.
+    if (s.objDayChain) {
+        for (const RivoDayTime* day = s.objDayChain->objNextDay.get(); day; day = day->objNextDay.get()) {
+            out.date(day->dateThisDay);
+            out.text(day->strSubject, dayName(*day) + u" の教科"_s);
+            out.text(day->strComment, dayName(*day) + u" の行事"_s);
+            out.line(BoolToText(day->boolNowPlanning));
+        }
+    }
+    return out.bytes();
+}
