@@ -1,0 +1,43 @@
+// The tally window (時数集計表): for the week of a picked date, the hours of every subject as plan,
+// actual and difference for the week, its term and the whole school year.
+#pragma once
+
+#include <QDate>
+#include <QWidget>
+
+struct AppState;
+struct Services;
+struct TallyBlock;
+class Grid;
+class MonthCalendar;
+class QPushButton;
+
+// The date whose week the window opens on: the date last picked in the main window, or 1 April of
+// the school year when that date is unset or lies outside the year.
+QDate tallyOpeningDate(const AppState& state);
+
+class frmDispTimeTable : public QWidget {
+    Q_OBJECT
+
+public:
+    frmDispTimeTable(AppState& state, Services& services, QWidget* parent = nullptr);
+
+public Q_SLOTS:
+    void Form_Activate();
+    // Recomputes the actual hours from the recorded days and refills the grid for the date's week.
+    void mvTimeTable_DateClick(const QDate& date);
+    void mvTimeTable_Click();
+    void cmdCloseTimeTable_Click();
+
+private:
+    void subDispHoliday();
+    void formatGrid();
+    void fillBlock(int firstColumn, const TallyBlock& block);
+    void clearFigures();
+
+    AppState& m_state;
+    Services& m_services;
+    MonthCalendar* mvTimeTable = nullptr;
+    Grid* gridTimeTable = nullptr;
+    QPushButton* cmdCloseTimeTable = nullptr;
+};

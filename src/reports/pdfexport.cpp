@@ -1,0 +1,34 @@
+#include "reports/pdfexport.h"
+
+#include "core/mirteerror.h"
+#include "platform/japanese.h"
+#include "platform/painterprinter.h"
+#include "reports/weekplansheet.h"
+#include "reports/yearsheet.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPrinter>
+
+void printSheetToPdf(AppState& state, Sheet sheet, const QString& outPath)
+{
+    installFontSubstitutions();
+
+    QPrinter device(QPrinter::HighResolution);
+    device.setOutputFormat(QPrinter::PdfFormat);
+    device.setOutputFileName(outPath);
+    device.setCreator(QStringLiteral("ミルテ"));
+    // A narrow margin, as a printer's own: the annual sheet needs almost the whole page.
+    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(5, 5, 5, 5),
+                                     QPageLayout::Millimeter));
+
+    PainterPrinter printer(device);
+    if (sheet == Sheet::Year)
+        subPrintYear(state, printer);
+    else
+        subPrintWeekPlan(state, printer);
+    if (printer.hasFailed())
+        throw MirteError(QStringLiteral("PDF ファイル %1 を書き込めません。")
+                             .arg(QDir::toNativeSeparators(QFileInfo(outPath).absoluteFilePath())));
+}

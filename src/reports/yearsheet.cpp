@@ -1,0 +1,512 @@
+#include "reports/yearsheet.h"
+
+#include "calendar/schoolday.h"
+#include "calendar/schooldaycount.h"
+#include "core/appstate.h"
+#include "platform/printer.h"
+#include "reports/printhelpers.h"
+#include "reports/scaledprinter.h"
+#include "totals/tally.h"
+#include "totals/yeartotals.h"
+
+#include <QHash>
+#include <algorithm>
+
+namespace {
+
+constexpr double kLeft = 200;
+constexpr double kRight = 15825;
+constexpr double kTop = 350;
+constexpr double kHeaderBottom = 1540;
+constexpr double kRowHeight = 170;
+constexpr double kTermFoot = 510; // the plan, actual and difference lines below a term's rows
+constexpr double kTermGap = 20;   // between a term's foot and the next block
+constexpr double kTallyLeft = 9040;
+constexpr double kSummaryLeft = 7120;
+constexpr double kSummaryText = 7320;
+
+const QColor kBlack(0, 0, 0);
+const QColor kRed(255, 0, 0);
+const QColor kBlue(0, 0, 255);
+
+// The weekday blocks: a date column and one column per period, 180 twips each.
+constexpr double kBlockLeft = 940;
+constexpr double kBlockWidth = 1440;
+constexpr double kSubColumn = 180;
+constexpr int periodsOf(int weekday) // 0 = Monday … 5 = Saturday
+{
+    return weekday == 5 ? 4 : 7;
+}
+
+struct TallyColumn {
+    Field field;
+    double left;
+    bool wide; // the two totals columns are twice as wide
+    int weekChars;
+};
+
+const std::array<TallyColumn, 21> kTallyColumns = {{
+    {Field::kokugo, 9040, false, 4},           {Field::syakai, 9335, false, 4},
+    {Field::sannsuu, 9630, false, 4},          {Field::rika, 9925, false, 4},
+    {Field::seikatsu, 10220, false, 4},        {Field::onngaku, 10515, false, 4},
+    {Field::zukou, 10810, false, 4},           {Field::katei, 11105, false, 4},
+    {Field::taiiku, 11400, false, 4},          {Field::KyoukaSyoukei, 11695, false, 5},
+    {Field::sougou, 11990, false, 4},          {Field::doutoku, 12285, false, 4},
+    {Field::gakkyuukatsudou, 12580, false, 4}, {Field::kurabu, 12875, false, 4},
+    {Field::jidoukai, 13170, false, 4},        {Field::gakkougyouji, 13465, false, 4},
+    {Field::TokkatsuSyoukei, 13760, false, 4}, {Field::SouJyugyouJisuu, 14055, true, 6},
+    {Field::uchikiri, 14645, false, 4},        {Field::yobi, 14940, false, 4},
+    {Field::SouJisuu, 15235, true, 6},
+}};
+
+double weekValueX(const TallyColumn& c)
+{
+    return c.left + (c.wide ? 120 : 20);
+}
+double termValueX(const TallyColumn& c)
+{
+    return c.left + (c.wide ? 100 : 10);
+}
+int termValueChars(const TallyColumn& c)
+{
+    return c.wide ? 6 : 5;
+}
+
+// Column separators of the tally part (right edges of columns 1 to 20) and their widths.
+struct Rule {
+    double x;
+    int width;
+};
+const std::array<Rule, 20> kTallyRules = {{
+    {9335, 1},  {9630, 1},  {9925, 1},  {10220, 1}, {10515, 1}, {10810, 1}, {11105, 1},
+    {11400, 1}, {11695, 2}, {11990, 2}, {12285, 2}, {12580, 2}, {12875, 1}, {13170, 1},
+    {13465, 1}, {13760, 2}, {14055, 2}, {14645, 2}, {14940, 1}, {15235, 2},
+}};
+
+struct HeaderText {
+    QStringView text;
+    double x, y;
+};
+
+// Size 8: headings of the timetable columns and of the tally columns.
+constexpr HeaderText kHeaderTexts[] = {
+    {u"学", 270, 1220},
+    {u"期", 270, 1390},
+    {u"月", 520, 1220},
+    {u"日", 740, 1220},
+    {u"数", 740, 1390},
+    {u"月", 1600, 1220},
+    {u"火", 3040, 1220},
+    {u"水", 4480, 1220},
+    {u"木", 5920, 1220},
+    {u"金", 7360, 1220},
+    {u"土", 8440, 1220},
+
+    {u"集　　　　　　計　　　　　　表", 10515, 370},
+    {u"教　　　　科", 9925, 540},
+    {u"特 別 活 動", 12680, 540},
+
+    {u"国", 9080, 710},
+    {u"語", 9080, 980},
+    {u"社", 9375, 710},
+    {u"会", 9375, 980},
+    {u"算", 9670, 710},
+    {u"数", 9670, 980},
+    {u"理", 9965, 710},
+    {u"科", 9965, 980},
+    {u"生", 10260, 710},
+    {u"活", 10260, 980},
+    {u"音", 10555, 710},
+    {u"楽", 10555, 980},
+    {u"図", 10850, 710},
+    {u"工", 10850, 980},
+    {u"家", 11145, 710},
+    {u"庭", 11145, 980},
+    {u"体", 11440, 710},
+    {u"育", 11440, 980},
+    {u"教", 11735, 710},
+    {u"科", 11735, 860},
+    {u"小", 11735, 1030},
+    {u"計", 11735, 1200},
+    {u"Ａ", 11735, 1370},
+    {u"総", 12030, 640},
+    {u"合", 12030, 910},
+    {u"Ｂ", 12030, 1370},
+    {u"道", 12325, 640},
+    {u"徳", 12325, 910},
+    {u"Ｃ", 12325, 1370},
+    {u"学", 12620, 710},
+    {u"級", 12620, 880},
+    {u"活", 12620, 1050},
+    {u"動", 12620, 1220},
+    {u"ク", 12915, 710},
+    {u"ラ", 12915, 880},
+    {u"ブ", 12915, 1050},
+    {u"児", 13210, 710},
+    {u"童", 13210, 880},
+    {u"会", 13210, 1050},
+    {u"学", 13505, 710},
+    {u"校", 13505, 880},
+    {u"行", 13505, 1050},
+    {u"事", 13505, 1220},
+    {u"特", 13800, 710},
+    {u"活", 13800, 860},
+    {u"小", 13800, 1030},
+    {u"計", 13800, 1200},
+    {u"Ｄ", 13800, 1370},
+    {u"総", 14095, 540},
+    {u"授", 14095, 710},
+    {u"業", 14095, 880},
+    {u"時", 14095, 1050},
+    {u"数", 14095, 1220},
+    {u"Ａ", 14370, 540},
+    {u"Ｂ", 14370, 710},
+    {u"Ｃ", 14370, 880},
+    {u"Ｄ", 14370, 1050},
+    {u"計", 14370, 1220},
+    {u"打", 14685, 540},
+    {u"切", 14685, 710},
+    {u"時", 14685, 880},
+    {u"数", 14685, 1050},
+    {u"予", 14980, 540},
+    {u"備", 14980, 710},
+    {u"時", 14980, 880},
+    {u"数", 14980, 1050},
+    {u"総", 15375, 540},
+    {u"時", 15375, 880},
+    {u"数", 15375, 1220},
+};
+
+// Size 7: the date and period columns of every weekday block.
+constexpr QStringView kSubColumnHeads = u"日０ⅠⅡⅢⅣⅤⅥ";
+
+constexpr QStringView kTermLabels = u"一二三";
+
+const RivoSeasonTotal& termOrEmpty(const RivoSeasonTotal* term)
+{
+    static const RivoSeasonTotal kEmpty;
+    return term ? *term : kEmpty;
+}
+
+QDate mondayOnOrBefore(const QDate& day)
+{
+    return day.addDays(1 - day.dayOfWeek());
+}
+QDate saturdayOnOrAfter(const QDate& day)
+{
+    return day.addDays(6 - day.dayOfWeek());
+}
+
+class YearSheet {
+public:
+    YearSheet(AppState& state, Printer& printer) : m_state(state), m_p(printer) {}
+
+    void draw(const std::array<YearSheetTerm, 3>& terms);
+
+private:
+    void header();
+    double termBlock(int term, const YearSheetTerm& rows, double top);
+    void monthColumn(const QDate& reference, int firstMonth, double y);
+    int weekRow(const YearSheetTerm& term, const QDate& monday, double y);
+    void tallyRules(double from, double to);
+    void summaryLines(double y);
+    void comparison(const UnitCounts& plan, const UnitCounts& actual, double y);
+    void difference(Units plan, Units actual, int width);
+
+    void text(double x, double y, const QString& s) { m_p.printAt(x, y, s); }
+    void line(double x1, double y1, double x2, double y2, int width)
+    {
+        m_p.setDrawWidth(width);
+        m_p.line(x1, y1, x2, y2);
+    }
+
+    AppState& m_state;
+    Printer& m_p;
+    QHash<QDate, const RivoDayTime*> m_counted; // the record that shows on each counted day
+    int m_currentMonth = 0;
+    int m_rowInMonth = 0;
+    int m_yearDays = 0;
+};
+
+void YearSheet::draw(const std::array<YearSheetTerm, 3>& terms)
+{
+    for (const RivoDayTime* d = m_state.objDayChain->objNextDay.get(); d; d = d->objNextDay.get())
+        if (!d->boolNowPlanning && !m_counted.contains(d->dateThisDay))
+            m_counted.insert(d->dateThisDay, d);
+
+    m_p.setColorMode(2);
+    m_p.setOrientation(Printer::Orientation::Landscape);
+    m_p.setFontName(kSheetFontMincho);
+
+    header();
+    double y = kHeaderBottom;
+    for (int t = 0; t < 3; ++t)
+        y = termBlock(t, terms[static_cast<std::size_t>(t)], y);
+
+    // The year: plan as it stands, results as just computed.
+    line(kSummaryLeft, y, kSummaryLeft, y + kTermFoot, 2);
+    line(kTallyLeft, y, kTallyLeft, y + kTermFoot, 2);
+    tallyRules(y, y + kTermFoot);
+    m_p.setFontSize(8);
+    summaryLines(y);
+    text(520, y + 190, QStringLiteral("授業日数　 %1日").arg(m_yearDays));
+    text(kSummaryText, y + 20, QStringLiteral("年　間　計画"));
+    text(kSummaryText, y + 190, QStringLiteral("年　間　実績"));
+    text(kSummaryText, y + 360, QStringLiteral("年　間　増減"));
+    comparison(*m_state.objYearPlan, *m_state.objYearResult, y);
+
+    line(kLeft, y + kTermFoot, kRight, y + kTermFoot, 4);
+    line(kLeft, kTop, kLeft, y + kTermFoot, 4);
+    line(kRight, kTop, kRight, y + kTermFoot, 4);
+    m_p.endDoc();
+}
+
+void YearSheet::header()
+{
+    m_p.setFontSize(14);
+    text(500, 520,
+         QStringLiteral("年 間 時 間 割　及び　時 間 集 計 表   ") + gradeDigit(m_state.intGrade) +
+             QStringLiteral("年") + classText(m_state.strClass) + QStringLiteral("組"));
+    m_p.setFontSize(10);
+    text(5600, 910, QStringLiteral("担任　（") + m_state.strTeacher + QStringLiteral("）"));
+
+    m_p.setFontSize(8);
+    for (const HeaderText& h : kHeaderTexts)
+        text(h.x, h.y, h.text.toString());
+    m_p.setFontSize(7);
+    for (int w = 0; w < 6; ++w) {
+        const double left = kBlockLeft + kBlockWidth * w;
+        for (int k = 0; k <= periodsOf(w); ++k)
+            text(left + kSubColumn * k, 1370, kSubColumnHeads.mid(k, 1).toString());
+    }
+
+    line(kLeft, kTop, kRight, kTop, 4);
+    line(kTallyLeft, 520, kRight, 520, 2);
+    for (double x : {12285.0, 12580.0, 14645.0, 14940.0, 15235.0})
+        line(x, 520, x, kHeaderBottom, 2);
+    line(kTallyLeft, 690, 11990, 690, 2);
+    line(12580, 690, 14055, 690, 2);
+    for (double x : {9335.0, 9630.0, 9925.0, 10220.0, 10515.0, 10810.0, 11105.0, 11400.0, 11695.0})
+        line(x, 690, x, kHeaderBottom, 2);
+    line(11990, 520, 11990, kHeaderBottom, 2);
+    for (double x : {12875.0, 13170.0, 13465.0, 13760.0})
+        line(x, 690, x, kHeaderBottom, 1);
+    line(14055, 520, 14055, kHeaderBottom, 2);
+    line(kLeft, 1200, kTallyLeft, 1200, 2);
+    for (double x : {500.0, 720.0, 940.0, 2380.0, 3820.0, 5260.0, 6700.0, 8140.0})
+        line(x, 1200, x, kHeaderBottom, 2);
+    line(kTallyLeft, kTop, kTallyLeft, kHeaderBottom, 2);
+    line(kBlockLeft, 1370, kTallyLeft, 1370, 2);
+    for (int w = 0; w < 6; ++w) {
+        const double left = kBlockLeft + kBlockWidth * w;
+        for (int k = 1; k <= periodsOf(w); ++k)
+            line(left + kSubColumn * k, 1370, left + kSubColumn * k, kHeaderBottom, 1);
+    }
+    line(kLeft, kHeaderBottom, kRight, kHeaderBottom, 1);
+}
+
+double YearSheet::termBlock(int t, const YearSheetTerm& term, double top)
+{
+    static constexpr int kFirstMonth[] = {4, 8, 1};
+    const QString label = kTermLabels.mid(t, 1).toString();
+
+    m_p.setDrawWidth(1);
+    m_p.setFontSize(8);
+    text(270, top + 340, label);
+    text(270, top + 1020, QStringLiteral("学"));
+    text(270, top + 1700, QStringLiteral("期"));
+
+    m_currentMonth = 0;
+    m_rowInMonth = 0;
+    int termDays = 0;
+    double y = top;
+    for (int row = 0; row < term.rows; ++row) {
+        const QDate monday = term.firstMonday.addDays(7 * row);
+        // A row belongs to the month of its Tuesday.
+        monthColumn(monday.addDays(1), kFirstMonth[t], y);
+        termDays += weekRow(term, monday, y);
+        y += kRowHeight;
+        line(720, y, kRight, y, 1);
+    }
+    m_yearDays += termDays;
+
+    line(500, y, kRight, y, 2);
+    line(500, top, 500, y + kTermFoot, 2);
+    line(720, top, 720, y, 2);
+    line(kBlockLeft, top, kBlockLeft, y, 2);
+    for (int w = 0; w < 6; ++w) {
+        const double left = kBlockLeft + kBlockWidth * w;
+        const int last = w == 5 ? periodsOf(w) : periodsOf(w) + 1;
+        for (int k = 1; k <= last; ++k)
+            line(left + kSubColumn * k, top, left + kSubColumn * k, y, k == 8 ? 2 : 1);
+    }
+    line(kSummaryLeft, y, kSummaryLeft, y + kTermFoot, 2);
+    line(kTallyLeft, top, kTallyLeft, y + kTermFoot, 2);
+    tallyRules(top, y + kTermFoot);
+    m_p.setFontSize(8);
+    summaryLines(y);
+
+    text(520, y + 190, QStringLiteral("授業日数　 %1日").arg(termDays));
+    text(kSummaryText, y + 20, label + QStringLiteral("学期　計画"));
+    text(kSummaryText, y + 190, label + QStringLiteral("学期　実績"));
+    text(kSummaryText, y + 360, label + QStringLiteral("学期　増減"));
+
+    const auto planTerms = m_state.objYearPlan->terms();
+    const auto resultTerms = m_state.objYearResult->terms();
+    comparison(termOrEmpty(planTerms[static_cast<std::size_t>(t)]),
+               termOrEmpty(resultTerms[static_cast<std::size_t>(t)]), y);
+
+    line(kLeft, y + kTermFoot, kRight, y + kTermFoot, 1);
+    y += kTermFoot + kTermGap;
+    line(kLeft, y, kRight, y, 1);
+    return y;
+}
+
+void YearSheet::monthColumn(const QDate& reference, int firstMonth, double y)
+{
+    const int month = reference.month();
+    if (month != m_currentMonth) {
+        m_currentMonth = month;
+        m_rowInMonth = 0;
+        // August is often a single row after the vacation: its number goes on its first row.
+        if (month == 8) {
+            m_p.setFontSize(8);
+            text(520, y, fncItoS(static_cast<std::int16_t>(month), 2));
+        }
+        return;
+    }
+    if (++m_rowInMonth != 1)
+        return;
+    if (month != firstMonth) {
+        const double r = reference.day() > 10 ? 100 : 0;
+        m_p.line(500, y - kRowHeight - r, 720, y - kRowHeight - r);
+    }
+    if (month != 8) {
+        m_p.setFontSize(8);
+        text(520, y + 20, fncItoS(static_cast<std::int16_t>(month), 2));
+    }
+}
+
+int YearSheet::weekRow(const YearSheetTerm& term, const QDate& monday, double y)
+{
+    static const QString kEmpty(QChar(0x3000));
+    m_p.setFontSize(7);
+    int schoolDays = 0;
+    for (int w = 0; w < 6; ++w) {
+        const QDate day = monday.addDays(w);
+        const double left = kBlockLeft + kBlockWidth * w;
+        const int periods = periodsOf(w);
+        if (day < term.firstDay || day > term.lastDay) {
+            m_p.line(left, y, left + kSubColumn * (periods + 1), y + kRowHeight);
+            continue;
+        }
+        text(left + 20, y + 20, fncItoS(static_cast<std::int16_t>(day.day()), 2));
+        if (!IsSchoolDay(m_state, day)) {
+            for (int p = 1; p <= periods; ++p)
+                text(left + kSubColumn * p + 20, y + 20, QStringLiteral("☆"));
+            continue;
+        }
+        ++schoolDays;
+        if (const RivoDayTime* record = m_counted.value(day)) {
+            for (int p = 1; p <= periods; ++p) {
+                const QString c = record->strSubject.mid(p - 1, 1);
+                if (!c.isEmpty() && c != kEmpty)
+                    text(left + kSubColumn * p + 20, y + 20, c);
+            }
+        }
+    }
+    text(740, y + 20, fncItoS(static_cast<std::int16_t>(schoolDays), 2));
+
+    // Every counted record of the row's six days, also those outside the term.
+    const UnitCounts week = weekActual(m_state, monday, monday.addDays(5));
+    m_p.setFontSize(5);
+    for (const TallyColumn& c : kTallyColumns)
+        text(weekValueX(c), y + 50, fncCtoS(week[c.field], c.weekChars));
+    return schoolDays;
+}
+
+void YearSheet::tallyRules(double from, double to)
+{
+    for (const Rule& r : kTallyRules)
+        line(r.x, from, r.x, to, r.width);
+}
+
+void YearSheet::summaryLines(double y)
+{
+    line(kSummaryLeft, y + 170, kRight, y + 170, 2);
+    line(kSummaryLeft, y + 340, kRight, y + 340, 2);
+}
+
+void YearSheet::comparison(const UnitCounts& plan, const UnitCounts& actual, double y)
+{
+    m_p.setFontSize(5);
+    for (const TallyColumn& c : kTallyColumns) {
+        const double x = termValueX(c);
+        text(x, y + 50, fncCtoS(plan[c.field], termValueChars(c)));
+        text(x, y + 220, fncCtoS(actual[c.field], termValueChars(c)));
+        m_p.setCurrentX(x);
+        m_p.setCurrentY(y + 390);
+        difference(plan[c.field], actual[c.field], termValueChars(c));
+    }
+}
+
+void YearSheet::difference(Units plan, Units actual, int width)
+{
+    const long long d = static_cast<long long>(actual) - plan;
+    if (d < -32768 || d > 32767) {
+        // A typed plan far outside any real year: say so rather than print a wrapped figure.
+        m_p.setForeColor(kRed);
+        m_p.print(QStringLiteral("桁あふれ"));
+        m_p.setForeColor(kBlack);
+        return;
+    }
+    if (d != 0)
+        m_p.setForeColor(d < 0 ? kRed : kBlue);
+    m_p.print(fncCtoS(static_cast<Units>(d), width));
+    if (d != 0)
+        m_p.setForeColor(kBlack);
+}
+
+} // namespace
+
+std::array<YearSheetTerm, 3> yearSheetTerms(const AppState& state)
+{
+    const std::array<std::pair<QDate, QDate>, 3> vacationBounds = {{
+        {state.dateSpringTo, state.dateSummerFrom},
+        {state.dateSummerTo, state.dateWinterFrom},
+        {state.dateWinterTo, state.dateYearEndFrom},
+    }};
+    std::array<YearSheetTerm, 3> terms;
+    for (int t = 0; t < 3; ++t) {
+        YearSheetTerm& term = terms[static_cast<std::size_t>(t)];
+        const auto& [before, after] = vacationBounds[static_cast<std::size_t>(t)];
+        // Held within the term's months, so unset vacation dates cannot spread a term over decades.
+        term.firstDay = std::max(before.addDays(1), termFirstDay(state.intYear, t + 1));
+        term.lastDay = std::min(after.addDays(-1), termLastDay(state.intYear, t + 1));
+        if (term.lastDay < term.firstDay)
+            continue;
+        term.firstMonday =
+            term.firstDay.dayOfWeek() == 7 ? term.firstDay.addDays(1) : mondayOnOrBefore(term.firstDay);
+        const QDate lastSaturday =
+            term.lastDay.dayOfWeek() == 7 ? term.lastDay.addDays(-1) : saturdayOnOrAfter(term.lastDay);
+        term.rows = std::max<int>(0, static_cast<int>((term.firstMonday.daysTo(lastSaturday) + 2) / 7));
+    }
+    return terms;
+}
+
+double yearSheetBottom(const std::array<YearSheetTerm, 3>& terms)
+{
+    double y = kHeaderBottom;
+    for (const YearSheetTerm& t : terms)
+        y += t.rows * kRowHeight + kTermFoot + kTermGap;
+    return y + kTermFoot;
+}
+
+void subPrintYear(AppState& state, Printer& printer)
+{
+    computeYearResult(state);
+    const auto terms = yearSheetTerms(state);
+    const double bottom = yearSheetBottom(terms);
+    ScaledPrinter fitted(printer, bottom > kYearSheetPageBottom ? kYearSheetPageBottom / bottom : 1.0);
+    YearSheet(state, fitted).draw(terms);
+}

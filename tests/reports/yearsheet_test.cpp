@@ -1,0 +1,426 @@
+// The annual timetable and tally sheet on the recording printer: header, week rows, term and year
+// blocks, and the page it has to fit on. School year 2001 unless a test says otherwise: term 1 has
+// the rows of 2 April to 21 July (tops 1540 + 170 n), term 2 starts at 4790, term 3 at 8380.
+#include "reports/yearsheet.h"
+
+#include "reportsfixture.h"
+#include "sheettesting.h"
+#include "totals/yeartotals.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr double kTerm1Foot = 1540 + 16 * 170; // 4260
+constexpr double kTerm2Top = kTerm1Foot + 530; // 4790
+constexpr double kTerm2Foot = kTerm2Top + 18 * 170;
+constexpr double kYearTop = 10780;
+
+const QColor kRed(255, 0, 0);
+const QColor kBlue(0, 0, 255);
+const QColor kBlack(0, 0, 0);
+
+RecordingPrinter printYear(AppState& s)
+{
+    RecordingPrinter p;
+    subPrintYear(s, p);
+    return p;
+}
+
+// Top of the term-1 row of a date.
+double term1Row(const QDate& date)
+{
+    return 1540 + 170 * (QDate(2001, 4, 2).daysTo(date) / 7);
+}
+
+void setSpringEnd(AppState& s, const QDate& date)
+{
+    s.dateSpringTo = date;
+    s.updateDayNumbers();
+}
+
+} // namespace
+
+TEST(YearSheetTerms, RowsCoverEachTermFromMondayToSaturday)
+{
+    auto s = makePlan(2001);
+    const auto terms = yearSheetTerms(*s);
+    struct Expected {
+        QDate firstDay, lastDay, firstMonday;
+        int rows;
+    };
+    const Expected expected[] = {
+        {{2001, 4, 5}, {2001, 7, 19}, {2001, 4, 2}, 16},
+        {{2001, 9, 1}, {2001, 12, 24}, {2001, 8, 27}, 18},
+        {{2002, 1, 8}, {2002, 3, 18}, {2002, 1, 7}, 11},
+    };
+    for (std::size_t t = 0; t < 3; ++t) {
+        EXPECT_EQ(terms[t].firstDay, expected[t].firstDay) << "term " << t + 1;
+        EXPECT_EQ(terms[t].lastDay, expected[t].lastDay) << "term " << t + 1;
+        EXPECT_EQ(terms[t].firstMonday, expected[t].firstMonday) << "term " << t + 1;
+        EXPECT_EQ(terms[t].rows, expected[t].rows) << "term " << t + 1;
+    }
+    EXPECT_EQ(yearSheetBottom(terms), kYearTop + 510);
+}
+
+TEST(YearSheetTerms, TermDaysStartingOnSundayOrEndingOnSundayDoNotAddRows)
+{
+    auto s = makePlan(2001);
+    setSpringEnd(*s, QDate(2001, 4, 7));    // term 1 starts on Sunday 8 April
+    s->dateSummerFrom = QDate(2001, 7, 23); // and ends on Sunday 22 July
+    s->updateDayNumbers();
+    const YearSheetTerm term = yearSheetTerms(*s)[0];
+    EXPECT_EQ(term.firstMonday, QDate(2001, 4, 9));
+    EXPECT_EQ(term.rows, 15); // 9 April to 21 July
+}
+
+TEST(YearSheetTerms, ThirdTermAfterNewYearsDayStartsItsRowsInDecember)
+{
+    auto s = makePlan(2002);
+    s->dateWinterTo = QDate(2003, 1, 1);
+    s->updateDayNumbers();
+    const YearSheetTerm term = yearSheetTerms(*s)[2];
+    EXPECT_EQ(term.firstDay, QDate(2003, 1, 2));
+    EXPECT_EQ(term.firstMonday, QDate(2002, 12, 30));
+}
+
+TEST(YearSheetTerms, UnsetVacationsGiveTermsWithoutRows)
+{
+    AppState s;
+    InitPlanDefaults(s);
+    s.intYear = 2001;
+    for (const YearSheetTerm& t : yearSheetTerms(s))
+        EXPECT_EQ(t.rows, 0);
+}
+
+TEST(YearSheet, SetsColourOrientationFontThenDrawsOnePageWithinItsFrame)
+{
+    auto s = makePlan(2001);
+    const RecordingPrinter p = printYear(*s);
+    ASSERT_GE(p.settings().size(), 3);
+    EXPECT_EQ(p.settings().mid(0, 3),
+              QStringList({"colorMode 2", "orientation landscape", QStringLiteral("font ＭＳ 明朝")}));
+    EXPECT_EQ(p.documentsEnded(), 1);
+
+    const double bottom = kYearTop + 510;
+    EXPECT_TRUE(p.hasLine(200, bottom, 15825, bottom, 4));
+    EXPECT_TRUE(p.hasLine(200, 350, 200, bottom, 4));
+    EXPECT_TRUE(p.hasLine(15825, 350, 15825, bottom, 4));
+    for (const auto& l : p.lines()) {
+        EXPECT_TRUE(l.x1 >= 200 && l.x2 <= 15825 && l.y1 >= 350 && l.y2 <= bottom)
+            << l.x1 << "," << l.y1 << " - " << l.x2 << "," << l.y2;
+    }
+    for (const auto& t : p.texts()) {
+        EXPECT_TRUE(t.x >= 200 && t.x < 15825 && t.y >= 350 && t.y < bottom) << t.text.toStdString();
+        EXPECT_EQ(t.fontName, QStringLiteral("ＭＳ 明朝"));
+    }
+}
+
+TEST(YearSheet, HeaderTextsAndLines)
+{
+    auto s = makePlan(2001);
+    const RecordingPrinter p = printYear(*s);
+
+    struct Text {
+        const char16_t* text;
+        double x, y, size;
+    };
+    const Text texts[] = {
+        {u"年 間 時 間 割　及び　時 間 集 計 表   ３年２組", 500, 520, 14},
+        {u"担任　（山田花子）", 5600, 910, 10},
+        {u"集　　　　　　計　　　　　　表", 10515, 370, 8},
+        {u"教　　　　科", 9925, 540, 8},
+        {u"特 別 活 動", 12680, 540, 8},
+        {u"学", 270, 1220, 8},
+        {u"数", 740, 1390, 8},
+        {u"土", 8440, 1220, 8},
+        {u"国", 9080, 710, 8},
+        {u"Ａ", 11735, 1370, 8},
+        {u"動", 12620, 1220, 8},
+        {u"計", 14370, 1220, 8},
+        {u"数", 15375, 1220, 8},
+        {u"日", 940, 1370, 7},
+        {u"Ⅵ", 940 + 7 * 180, 1370, 7},
+        {u"Ⅲ", 8140 + 4 * 180, 1370, 7},
+    };
+    for (const Text& t : texts) {
+        const RecordingPrinter::Text* drawn = drawnAt(p, t.x, t.y);
+        ASSERT_NE(drawn, nullptr) << t.x << "," << t.y;
+        EXPECT_EQ(drawn->text, QString::fromUtf16(t.text)) << t.x << "," << t.y;
+        EXPECT_EQ(drawn->fontSize, t.size) << t.x << "," << t.y;
+    }
+    // Saturday has periods 0 to 3 only.
+    EXPECT_EQ(textAt(p, 8140 + 5 * 180, 1370), QStringLiteral("<none>"));
+
+    struct Line {
+        double x1, y1, x2, y2;
+        int width;
+    };
+    const Line lines[] = {
+        {200, 350, 15825, 350, 4},    {9040, 520, 15825, 520, 2},   {12285, 520, 12285, 1540, 2},
+        {15235, 520, 15235, 1540, 2}, {9040, 690, 11990, 690, 2},   {12580, 690, 14055, 690, 2},
+        {9335, 690, 9335, 1540, 2},   {11695, 690, 11695, 1540, 2}, {11990, 520, 11990, 1540, 2},
+        {12875, 690, 12875, 1540, 1}, {13760, 690, 13760, 1540, 1}, {14055, 520, 14055, 1540, 2},
+        {200, 1200, 9040, 1200, 2},   {500, 1200, 500, 1540, 2},    {8140, 1200, 8140, 1540, 2},
+        {9040, 350, 9040, 1540, 2},   {940, 1370, 9040, 1370, 2},   {1120, 1370, 1120, 1540, 1},
+        {8860, 1370, 8860, 1540, 1},  {200, 1540, 15825, 1540, 1},
+    };
+    for (const Line& l : lines)
+        EXPECT_TRUE(p.hasLine(l.x1, l.y1, l.x2, l.y2, l.width))
+            << l.x1 << "," << l.y1 << " - " << l.x2 << "," << l.y2 << " width " << l.width;
+
+    // The sub-column boundaries: seven in each weekday block, four on Saturday.
+    int boundaries = 0;
+    for (const auto& l : p.lines())
+        if (l.y1 == 1370 && l.y2 == 1540 && l.width == 1 && l.x1 == l.x2)
+            ++boundaries;
+    EXPECT_EQ(boundaries, 5 * 7 + 4);
+}
+
+TEST(YearSheet, ClassTextInTheTitle)
+{
+    const QString title = QStringLiteral("年 間 時 間 割　及び　時 間 集 計 表   ３年");
+    for (const auto& [strClass, ending] :
+         {std::pair{"1", u"１組"}, {"10", u"10組"}, {"さくら", u"さくら組"}}) {
+        auto s = makePlan(2001);
+        s->strClass = QString::fromUtf8(strClass);
+        EXPECT_EQ(textAt(printYear(*s), 500, 520), title + QString::fromUtf16(ending)) << strClass;
+    }
+}
+
+TEST(YearSheet, TermStartingOnWednesdayCrossesOutTheDaysBeforeAndAfterIt)
+{
+    auto s = makePlan(2001);
+    setSpringEnd(*s, QDate(2001, 4, 3));
+    const RecordingPrinter p = printYear(*s);
+
+    // First row: Monday 2 and Tuesday 3 April crossed, Wednesday 4 April dated.
+    EXPECT_TRUE(p.hasLine(940, 1540, 2380, 1710, 1));
+    EXPECT_TRUE(p.hasLine(2380, 1540, 3820, 1710, 1));
+    EXPECT_FALSE(p.hasLine(3820, 1540, 5260, 1710, 1));
+    EXPECT_EQ(textAt(p, 3840, 1560), QStringLiteral(" 4"));
+    EXPECT_EQ(textAt(p, 960, 1560), QStringLiteral("<none>"));
+    // Last row, 16 to 21 July: the term ends on Thursday 19 July.
+    const double last = term1Row(QDate(2001, 7, 16));
+    EXPECT_FALSE(p.hasLine(5260, last, 6700, last + 170, 1));
+    EXPECT_TRUE(p.hasLine(6700, last, 8140, last + 170, 1));
+    EXPECT_TRUE(p.hasLine(8140, last, 9040, last + 170, 1)); // Saturday's block is 900 wide
+    EXPECT_EQ(textAt(p, 5280, last + 20), QStringLiteral("19"));
+}
+
+TEST(YearSheet, MondayHolidayShowsStarsAndAddsNoSchoolDay)
+{
+    auto plain = makePlan(2001);
+    auto s = makePlan(2001);
+    addHoliday(*s, QDate(2001, 5, 14));
+    const RecordingPrinter before = printYear(*plain);
+    const RecordingPrinter p = printYear(*s);
+
+    const double y = term1Row(QDate(2001, 5, 14));
+    EXPECT_EQ(textAt(p, 960, y + 20), QStringLiteral("14"));
+    for (int period = 1; period <= 7; ++period)
+        EXPECT_EQ(textAt(p, 940 + 180 * period + 20, y + 20), QStringLiteral("☆")) << period;
+    // Tuesday to Saturday 19 May (a third Saturday) remain.
+    EXPECT_EQ(textAt(p, 740, y + 20), QStringLiteral(" 5"));
+    EXPECT_EQ(textAt(before, 740, y + 20), QStringLiteral(" 6"));
+
+    const QString days = textAt(p, 520, kTerm1Foot + 190);
+    const QString daysBefore = textAt(before, 520, kTerm1Foot + 190);
+    ASSERT_TRUE(days.startsWith(QStringLiteral("授業日数　 ")) && days.endsWith(QStringLiteral("日")))
+        << days.toStdString();
+    EXPECT_EQ(days.mid(6).chopped(1).toInt(), daysBefore.mid(6).chopped(1).toInt() - 1);
+}
+
+TEST(YearSheet, SchoolDayWithoutCountedRecordShowsOnlyItsDateAndStillCounts)
+{
+    auto s = makePlan(2001);
+    // Tuesday 10 April has no record; Wednesday's registration was withdrawn; Thursday is registered.
+    record(*s, QDate(2001, 4, 11), kE + QStringLiteral("国国国国国") + kE, true);
+    record(*s, QDate(2001, 4, 12), kE + QStringLiteral("算算算算算") + kE);
+    const RecordingPrinter p = printYear(*s);
+
+    const double y = term1Row(QDate(2001, 4, 10));
+    for (double left : {2380.0, 3820.0}) {
+        EXPECT_NE(textAt(p, left + 20, y + 20), QStringLiteral("<none>"));
+        EXPECT_EQ(textsWithin(p, left + 180, y, left + 1440, y + 170), 0) << left;
+    }
+    EXPECT_EQ(textAt(p, 5260 + 2 * 180 + 20, y + 20), QStringLiteral("算"));
+    EXPECT_EQ(textAt(p, 740, y + 20), QStringLiteral(" 5")); // Saturday 14 April is a second Saturday
+
+    // Week totals: only Thursday's five 45-minute periods.
+    EXPECT_EQ(textAt(p, 9060, y + 50), QStringLiteral(" 0.0"));
+    EXPECT_EQ(textAt(p, 9650, y + 50), QStringLiteral(" 5.0"));
+    EXPECT_EQ(textAt(p, 11715, y + 50), QStringLiteral("  5.0"));
+    EXPECT_EQ(textAt(p, 15355, y + 50), QStringLiteral("   5.0"));
+    // Nor does the withdrawn day count in its term.
+    EXPECT_EQ(textAt(p, 9050, kTerm1Foot + 220), QStringLiteral("  0.0"));
+    EXPECT_EQ(textAt(p, 9640, kTerm1Foot + 220), QStringLiteral("  5.0"));
+}
+
+TEST(YearSheet, SaturdayShowsPeriodsZeroToThreeButCountsThemAll)
+{
+    auto s = makePlan(2001);
+    s->strTimeCredit[5] = QStringLiteral("0333333");
+    record(*s, QDate(2001, 4, 7), kE + QStringLiteral("国算理社音体"));
+    const RecordingPrinter p = printYear(*s);
+
+    const double y = term1Row(QDate(2001, 4, 7));
+    EXPECT_EQ(textAt(p, 8140 + 2 * 180 + 20, y + 20), QStringLiteral("国"));
+    EXPECT_EQ(textAt(p, 8140 + 4 * 180 + 20, y + 20), QStringLiteral("理"));
+    EXPECT_EQ(textsWithin(p, 9040, y, 15825, y + 50), 0);
+    for (double x : {9060.0, 9355.0, 9650.0, 9945.0, 10535.0, 11420.0})
+        EXPECT_EQ(textAt(p, x, y + 50), QStringLiteral(" 1.0")) << x;
+}
+
+TEST(YearSheet, DifferencesAreRedBelowPlanBlueAboveAndBlackOnIt)
+{
+    auto s = makePlan(2001);
+    RivoSeasonTotal& plan1 = *s->objYearPlan->objFirstSeason;
+    plan1.kokugo = 4;
+    plan1.sannsuu = 3;
+    plan1.recomputeSubtotals();
+    calculate(*s->objYearPlan);
+    record(*s, QDate(2001, 4, 10), kE + QStringLiteral("算社") + kE + kE + kE + kE + kE);
+    const RecordingPrinter p = printYear(*s);
+
+    for (double foot : {kTerm1Foot, kYearTop}) {
+        struct Cell {
+            double x;
+            const char* text;
+            QColor color;
+        };
+        for (const Cell& c : {Cell{9050, " -1.1", kRed},
+                              {9345, "  1.0", kBlue},
+                              {9640, "  0.0", kBlack},
+                              {9935, "  0.0", kBlack},
+                              {14155, "  -0.1", kRed}}) {
+            const RecordingPrinter::Text* t = drawnAt(p, c.x, foot + 390);
+            ASSERT_NE(t, nullptr) << c.x << " at " << foot;
+            EXPECT_EQ(t->text, QString::fromLatin1(c.text)) << c.x << " at " << foot;
+            EXPECT_EQ(t->color, c.color) << c.x << " at " << foot;
+            EXPECT_EQ(t->fontSize, 5);
+        }
+        EXPECT_EQ(drawnAt(p, 9050, foot + 50)->color, kBlack); // plan
+        EXPECT_EQ(textAt(p, 9050, foot + 50), QStringLiteral("  1.1"));
+    }
+    EXPECT_EQ(textAt(p, 7320, kTerm1Foot + 360), QStringLiteral("一学期　増減"));
+    EXPECT_EQ(textAt(p, 7320, kYearTop + 190), QStringLiteral("年　間　実績"));
+}
+
+TEST(YearSheet, DifferenceOutsideSixteenBitsSaysSoInRed)
+{
+    auto s = makePlan(2001);
+    s->objYearPlan->objFirstSeason->objNextSeason->kokugo = -32768;
+    const RecordingPrinter p = printYear(*s);
+    const RecordingPrinter::Text* t = drawnAt(p, 9050, kTerm2Foot + 390);
+    ASSERT_NE(t, nullptr);
+    EXPECT_EQ(t->text, QStringLiteral("桁あふれ"));
+    EXPECT_EQ(t->color, kRed);
+    EXPECT_EQ(drawnAt(p, 9345, kTerm2Foot + 390)->color, kBlack);
+    EXPECT_EQ(textAt(p, 9050, kTerm2Foot + 50), QStringLiteral("-10922.2"));
+}
+
+TEST(YearSheet, MonthNumbersAndMonthLines)
+{
+    auto s = makePlan(2001);
+    const RecordingPrinter p = printYear(*s);
+
+    // April: on its second row, without a line above the term's first month.
+    EXPECT_EQ(textAt(p, 520, 1540 + 20), QStringLiteral("<none>"));
+    EXPECT_EQ(textAt(p, 520, 1710 + 20), QStringLiteral(" 4"));
+    EXPECT_FALSE(p.hasLine(500, 1540, 720, 1540, 1));
+    // May starts on the row of Tuesday 1 May; its number on the next row, its line at the first.
+    const double may = term1Row(QDate(2001, 4, 30));
+    EXPECT_EQ(textAt(p, 520, may + 170 + 20), QStringLiteral(" 5"));
+    EXPECT_TRUE(p.hasLine(500, may, 720, may, 1));
+    // June's second row has Tuesday 12 June: the line moves 100 twips up.
+    const double june = term1Row(QDate(2001, 6, 4));
+    EXPECT_TRUE(p.hasLine(500, june - 100, 720, june - 100, 1));
+    EXPECT_EQ(textAt(p, 520, june + 170 + 20), QStringLiteral(" 6"));
+
+    // August is printed at once on term 2's first row, and only there.
+    EXPECT_EQ(textAt(p, 520, kTerm2Top), QStringLiteral(" 8"));
+    int eights = 0;
+    for (const auto& t : p.texts())
+        eights += t.x == 520 && t.text == QStringLiteral(" 8");
+    EXPECT_EQ(eights, 1);
+    // September: rows of 4 and 11 September; 11 is after the 10th.
+    EXPECT_EQ(textAt(p, 520, kTerm2Top + 340 + 20), QStringLiteral(" 9"));
+    EXPECT_TRUE(p.hasLine(500, kTerm2Top + 170 - 100, 720, kTerm2Top + 170 - 100, 1));
+}
+
+TEST(YearSheet, ThirdTermWhoseFirstWeekBeginsInDecember)
+{
+    auto s = makePlan(2002);
+    s->dateWinterTo = QDate(2003, 1, 1);
+    s->updateDayNumbers();
+    record(*s, QDate(2003, 1, 2), kE + QStringLiteral("国国") + kE + kE + kE + kE);
+    const RecordingPrinter p = printYear(*s);
+
+    double top = -1;
+    for (const auto& t : p.texts())
+        if (t.x == 270 && t.text == QStringLiteral("三"))
+            top = t.y - 340;
+    ASSERT_GT(top, 1540);
+    for (double left : {940.0, 2380.0, 3820.0}) // 30 and 31 December, New Year's Day
+        EXPECT_TRUE(p.hasLine(left, top, left + 1440, top + 170, 1)) << left;
+    EXPECT_EQ(textAt(p, 5280, top + 20), QStringLiteral(" 2"));
+    EXPECT_EQ(textAt(p, 5260 + 2 * 180 + 20, top + 20), QStringLiteral("国"));
+    EXPECT_EQ(textAt(p, 6720, top + 20), QStringLiteral(" 3"));
+    EXPECT_EQ(textAt(p, 8160, top + 20), QStringLiteral(" 4"));
+    EXPECT_EQ(textAt(p, 740, top + 20), QStringLiteral(" 3"));
+    EXPECT_EQ(textAt(p, 9060, top + 50), QStringLiteral(" 2.0"));
+    // January's number on its second row (the first row of the term belongs to December).
+    EXPECT_EQ(textAt(p, 520, top + 340 + 20), QStringLiteral(" 1"));
+}
+
+TEST(YearSheet, RecordsOutsideTheRowsCountInTheirWeekAndTermMonth)
+{
+    auto s = makePlan(2001);
+    // Saturday 21 July lies in the summer vacation but in term 1's last row; 10 August in no row.
+    record(*s, QDate(2001, 7, 21), kE + QStringLiteral("国国") + kE + kE + kE + kE);
+    record(*s, QDate(2001, 8, 10), kE + QStringLiteral("算算") + kE + kE + kE + kE);
+    const RecordingPrinter p = printYear(*s);
+
+    const double last = term1Row(QDate(2001, 7, 16));
+    EXPECT_TRUE(p.hasLine(8140, last, 9040, last + 170, 1));
+    EXPECT_EQ(textsWithin(p, 8140, last, 9040, last + 170), 0);
+    EXPECT_EQ(textAt(p, 9060, last + 50), QStringLiteral(" 2.0"));
+    EXPECT_EQ(textAt(p, 9050, kTerm1Foot + 220), QStringLiteral("  2.0"));
+    EXPECT_EQ(textAt(p, 9640, kTerm2Foot + 220), QStringLiteral("  2.0"));
+    EXPECT_EQ(textAt(p, 9640, kYearTop + 220), QStringLiteral("  2.0"));
+}
+
+TEST(YearSheet, PlanWithoutTermsPrintsZeroPlansAndTheResultsAsDifferences)
+{
+    auto s = makePlan(2001);
+    s->objYearPlan->objFirstSeason.reset();
+    record(*s, QDate(2001, 4, 10), kE + QStringLiteral("国") + kE + kE + kE + kE + kE);
+    const RecordingPrinter p = printYear(*s);
+    EXPECT_EQ(textAt(p, 9050, kTerm1Foot + 50), QStringLiteral("  0.0"));
+    EXPECT_EQ(textAt(p, 9050, kTerm1Foot + 220), QStringLiteral("  1.0"));
+    EXPECT_EQ(textAt(p, 9050, kTerm1Foot + 390), QStringLiteral("  1.0"));
+    EXPECT_EQ(drawnAt(p, 9050, kTerm1Foot + 390)->color, kBlue);
+}
+
+TEST(YearSheet, YearWithMoreRowsThanThePageHoldsIsDrawnSmallerOnOnePage)
+{
+    auto s = makePlan(2001);
+    // Vacations of a single day: 54 week rows.
+    s->dateSpringTo = QDate(2001, 4, 1);
+    s->dateSummerFrom = QDate(2001, 8, 1);
+    s->dateSummerTo = QDate(2001, 8, 1);
+    s->dateWinterFrom = QDate(2002, 1, 1);
+    s->dateWinterTo = QDate(2002, 1, 1);
+    s->dateYearEndFrom = QDate(2002, 3, 31);
+    s->updateDayNumbers();
+    ASSERT_GT(yearSheetBottom(yearSheetTerms(*s)), kYearSheetPageBottom);
+
+    const RecordingPrinter p = printYear(*s);
+    EXPECT_EQ(p.documentsEnded(), 1);
+    double lowest = 0;
+    for (const auto& l : p.lines())
+        lowest = std::max({lowest, l.y1, l.y2});
+    EXPECT_DOUBLE_EQ(lowest, kYearSheetPageBottom);
+    EXPECT_LT(p.findText(QStringLiteral("集　　　　　　計　　　　　　表"))->fontSize, 8);
+}
