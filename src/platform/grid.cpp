@@ -3,6 +3,7 @@
 #include "platform/twips.h"
 
 #include <QHeaderView>
+#include <algorithm>
 
 namespace {
 const QColor kHeadingBack(0xE8, 0xE8, 0xE8);
@@ -20,16 +21,31 @@ Grid::Grid(QWidget* parent) : QTableWidget(parent)
     setWordWrap(false);
     horizontalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(20);
+    horizontalHeader()->setDefaultSectionSize(64);
 }
 
 void Grid::setRows(int rows)
 {
-    setRowCount(rows);
+    setRowCount(std::max(0, rows));
+    m_rowTwips.removeIf([this](auto it) { return it.key() >= rowCount(); });
+    styleHeadings();
 }
 
 void Grid::setCols(int cols)
 {
-    setColumnCount(cols);
+    setColumnCount(std::max(0, cols));
+    m_colTwips.removeIf([this](auto it) { return it.key() >= columnCount(); });
+    styleHeadings();
+}
+
+void Grid::styleHeadings()
+{
+    // Heading cells carry their look from the start, before any text is written to them.
+    for (int c = 0; c < columnCount(); ++c)
+        cell(0, c);
+    for (int r = 1; r < rowCount(); ++r)
+        cell(r, 0);
 }
 
 QTableWidgetItem* Grid::cell(int row, int col)
@@ -38,8 +54,7 @@ QTableWidgetItem* Grid::cell(int row, int col)
     if (!it) {
         it = new QTableWidgetItem;
         it->setFlags(Qt::ItemIsEnabled);
-        const bool heading = row == 0 || col == 0;
-        it->setBackground(heading ? kHeadingBack : kCellBack);
+        it->setBackground(isHeading(row, col) ? kHeadingBack : kCellBack);
         it->setForeground(kText);
         setItem(row, col, it);
     }
@@ -78,7 +93,7 @@ QColor Grid::cellBackColor(int row, int col) const
     const QTableWidgetItem* it = item(row, col);
     if (it)
         return it->background().color();
-    return row == 0 || col == 0 ? kHeadingBack : kCellBack;
+    return isHeading(row, col) ? kHeadingBack : kCellBack;
 }
 
 void Grid::setCellCentered(int row, int col)
@@ -94,21 +109,36 @@ bool Grid::isCellCentered(int row, int col) const
 
 void Grid::setColWidthTwips(int col, int twips)
 {
+    if (col < 0 || col >= columnCount())
+        return;
+    twips = std::max(0, twips);
     setColumnWidth(col, twipsToPixels(twips));
+    m_colTwips.insert(col, twips);
 }
 
 int Grid::colWidthTwips(int col) const
 {
+    const auto it = m_colTwips.constFind(col);
+    // A width changed in pixels since (a section resized by Qt) reads as those pixels.
+    if (it != m_colTwips.cend() && twipsToPixels(*it) == columnWidth(col))
+        return *it;
     return int(pixelsToTwips(columnWidth(col)));
 }
 
 void Grid::setRowHeightTwips(int row, int twips)
 {
+    if (row < 0 || row >= rowCount())
+        return;
+    twips = std::max(0, twips);
     setRowHeight(row, twipsToPixels(twips));
+    m_rowTwips.insert(row, twips);
 }
 
 int Grid::rowHeightTwips(int row) const
 {
+    const auto it = m_rowTwips.constFind(row);
+    if (it != m_rowTwips.cend() && twipsToPixels(*it) == rowHeight(row))
+        return *it;
     return int(pixelsToTwips(rowHeight(row)));
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QHash>
 #include <QTableWidget>
 
 class Grid : public QTableWidget {
@@ -29,6 +30,7 @@ public:
     void setCellCentered(int row, int col);
     bool isCellCentered(int row, int col) const;
 
+    // A width or height reads back exactly as it was set, although the screen shows whole pixels.
     void setColWidthTwips(int col, int twips);
     int colWidthTwips(int col) const;
     void setRowHeightTwips(int row, int twips);
@@ -36,6 +38,13 @@ public:
 
     void setGridFontName(const QString& name);
 
+    // Whether a cell belongs to the heading row or column.
+    static bool isHeading(int row, int col) { return row == 0 || col == 0; }
+
 private:
     QTableWidgetItem* cell(int row, int col);
+    void styleHeadings();
+
+    QHash<int, int> m_colTwips; // as set, for the sections still of that pixel size
+    QHash<int, int> m_rowTwips;
 };

@@ -85,7 +85,7 @@ MonthCalendar::MonthCalendar(QWidget* parent) : QWidget(parent)
     m_next->setAccessibleName(QStringLiteral("次の月"));
     m_next->setToolTip(QStringLiteral("次の月"));
     for (QToolButton* b : {m_prev, m_next}) {
-        b->setAutoRaise(true);
+        b->setAutoRaise(false);
         b->setFocusPolicy(Qt::NoFocus);
         b->setFixedSize(22, 20);
     }

@@ -85,6 +85,31 @@ QFont fittedFont(const QString& text, const QSizeF& box, double maxPixels)
     return font;
 }
 
+// The text as outlines, stroked as well as filled so that it reads bold with fonts that have no bold
+// face, and scaled to fill the box.
+void drawNameText(QPainter& p, const QStringList& lines, const QRectF& box, const QColor& ink)
+{
+    const QFont font = pictureFont(100);
+    const QFontMetricsF metrics(font);
+    QPainterPath path;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const double width = metrics.horizontalAdvance(lines[i]);
+        path.addText(QPointF(-width / 2, metrics.ascent() + i * metrics.height() * 0.95), font, lines[i]);
+    }
+    const QRectF bounds = path.boundingRect();
+    const double scale = std::min(box.width() / bounds.width(), box.height() / bounds.height());
+    QTransform t;
+    t.translate(box.center().x(), box.center().y());
+    t.scale(scale, scale);
+    t.translate(-bounds.center().x(), -bounds.center().y());
+    const QPainterPath placed = t.map(path);
+    QPen pen(ink, box.width() / 60);
+    pen.setJoinStyle(Qt::RoundJoin);
+    p.setPen(pen);
+    p.setBrush(ink);
+    p.drawPath(placed);
+}
+
 void drawTile(QPainter& p, const QRectF& area, const QColor& color, double frame, double radius)
 {
     const QRectF tile = area.adjusted(frame / 2, frame / 2, -frame / 2, -frame / 2);
@@ -122,10 +147,12 @@ QImage sheetPicture(int index)
     band.addRoundedRect(QRectF(40, kSize - 112, kSize - 80, 40), 20, 20);
     p.fillPath(band, tint(color, 0.35));
 
-    const QRectF textBox(44, 60, kSize - 88, kSize - 200);
-    p.setFont(fittedFont(text, textBox.size(), 220));
-    p.setPen(shade(color, 0.7));
-    p.drawText(textBox, Qt::AlignCenter, text);
+    // Four kana would come out small on one line; two lines of two read better from the back of
+    // the classroom.
+    const QStringList lines = text.size() >= 4
+                                  ? QStringList{text.left(text.size() / 2), text.mid(text.size() / 2)}
+                                  : QStringList{text};
+    drawNameText(p, lines, QRectF(48, 52, kSize - 96, kSize - 184), shade(color, 0.7));
     return image;
 }
 
