@@ -153,6 +153,7 @@ void PainterPrinter::paintPicture(const QImage& picture, double x, double y, dou
 
 void PainterPrinter::endDoc()
 {
-    if (m_painter && m_painter->isActive())
-        m_painter->end();
+    // Ending writes the page out (the PDF file, or the job to the spooler); that can fail too.
+    if (m_painter && m_painter->isActive() && !m_painter->end())
+        m_failed = true;
 }

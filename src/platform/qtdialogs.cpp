@@ -3,12 +3,15 @@
 #include "platform/filefilter.h"
 #include "platform/pagesetupdialog.h"
 
+#include <QAbstractButton>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStandardPaths>
 
 namespace {
 QMessageBox::Icon toQtIcon(Dialogs::Icon icon)
@@ -24,24 +27,37 @@ QMessageBox::Icon toQtIcon(Dialogs::Icon icon)
 }
 } // namespace
 
+std::unique_ptr<QMessageBox> QtDialogs::makeMessageBox(QWidget* parent, const QString& text, Buttons buttons,
+                                                       Icon icon, const QString& title)
+{
+    auto box = std::make_unique<QMessageBox>(toQtIcon(icon), title, text, QMessageBox::NoButton, parent);
+    box->setTextFormat(Qt::PlainText);
+    if (buttons == Buttons::Ok) {
+        QPushButton* ok = box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        ok->setObjectName(QStringLiteral("OKButton"));
+        box->setDefaultButton(ok);
+        box->setEscapeButton(ok);
+        return box;
+    }
+    QPushButton* yes = box->addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
+    yes->setObjectName(QStringLiteral("YesButton"));
+    QPushButton* no = box->addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+    no->setObjectName(QStringLiteral("NoButton"));
+    box->setDefaultButton(yes);
+    // Escape or the close box is the cautious answer.
+    box->setEscapeButton(no);
+    return box;
+}
+
 Dialogs::Answer QtDialogs::message(QWidget* parent, const QString& text, Buttons buttons, Icon icon,
                                    const QString& title)
 {
-    QMessageBox box(toQtIcon(icon), title, text, QMessageBox::NoButton, parent);
-    box.setTextFormat(Qt::PlainText);
-    if (buttons == Buttons::Ok) {
-        QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-        box.setDefaultButton(ok);
-        box.setEscapeButton(ok);
-        box.exec();
+    const std::unique_ptr<QMessageBox> box = makeMessageBox(parent, text, buttons, icon, title);
+    box->exec();
+    if (buttons == Buttons::Ok)
         return Answer::Ok;
-    }
-    QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
-    box.setDefaultButton(yes);
-    box.setEscapeButton(no);
-    box.exec();
-    return box.clickedButton() == yes ? Answer::Yes : Answer::No;
+    return box->clickedButton() == box->findChild<QAbstractButton*>(QStringLiteral("YesButton")) ? Answer::Yes
+                                                                                                 : Answer::No;
 }
 
 QString QtDialogs::openFileName(QWidget* parent, const QString& title, const QString& filter)
@@ -63,6 +79,10 @@ QString QtDialogs::saveFileName(QWidget* parent, const QString& title, const QSt
 
 bool QtDialogs::printDialog(QWidget* parent, QPrinter& printer)
 {
+    // Printing to a file needs a name; offer one rather than the bare folder Qt would show.
+    if (printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty())
+        printer.setOutputFileName(QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                                      .filePath(QStringLiteral("ミルテ.pdf")));
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
 }

@@ -3,8 +3,16 @@
 
 #include "platform/dialogs.h"
 
+#include <memory>
+
+class QMessageBox;
+
 class QtDialogs final : public Dialogs {
 public:
+    // The message box as message() shows it, for a look at it without running it.
+    static std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text, Buttons buttons,
+                                                       Icon icon, const QString& title);
+
     Answer message(QWidget* parent, const QString& text, Buttons buttons, Icon icon,
                    const QString& title) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;

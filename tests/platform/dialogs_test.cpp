@@ -169,6 +169,24 @@ TEST(QtDialogsTest, PageSetupAppliesToAPdfPrinterAndCancelKeepsIt)
     EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
 }
 
+TEST(QtDialogsTest, ThePrinterDialogReportsHowItWasClosedAndNamesAPdfFile)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    QtDialogs dialogs;
+    whenModalOpens([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
+    EXPECT_FALSE(dialogs.printDialog(nullptr, printer));
+    EXPECT_TRUE(printer.outputFileName().endsWith(QStringLiteral("ミルテ.pdf")))
+        << printer.outputFileName().toStdString();
+
+    QTemporaryDir dir;
+    const QString chosen = dir.filePath(QStringLiteral("年間.pdf"));
+    printer.setOutputFileName(chosen);
+    whenModalOpens([](QWidget* w) { qobject_cast<QDialog*>(w)->accept(); });
+    EXPECT_TRUE(dialogs.printDialog(nullptr, printer));
+    EXPECT_EQ(printer.outputFileName(), chosen) << "a name already chosen is kept";
+}
+
 TEST(PageSetupDialogTest, MarginsTooWideForThePaperAreBroughtWithinIt)
 {
     QPrinter printer(QPrinter::HighResolution);

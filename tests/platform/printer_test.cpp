@@ -170,6 +170,48 @@ TEST_F(PainterPrinterTest, TextLandsWithItsTopAtThePositionInTheSheetsFonts)
     EXPECT_TRUE(fonts.contains(QStringLiteral("IPAGothic"))) << fonts.toStdString();
 }
 
+TEST_F(PainterPrinterTest, LineWidthsArePixelsOfA600DpiPrinterInTheCurrentColour)
+{
+    {
+        PainterPrinter p(printer);
+        p.setColorMode(2);
+        p.setDrawWidth(6); // 1/100 inch
+        p.line(1440, 1440, 4320, 1440);
+        p.setDrawWidth(24); // 1/25 inch
+        p.setForeColor(QColor(255, 0, 0));
+        p.line(1440, 2880, 4320, 2880);
+        p.endDoc();
+    }
+    // Render the top left of the page at 300 dpi: the lines lie 10 mm + 1 and 2 inches down, at
+    // pixels 418 and 718.
+    QString ignored;
+    const QString prefix = dir.filePath(QStringLiteral("page"));
+    RUN_TOOL(ignored, "pdftoppm", QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-png"),
+             QStringLiteral("-singlefile"), QStringLiteral("-x"), QStringLiteral("0"), QStringLiteral("-y"),
+             QStringLiteral("0"), QStringLiteral("-W"), QStringLiteral("1200"), QStringLiteral("-H"),
+             QStringLiteral("1200"), pdf, prefix);
+    const QImage page(prefix + QStringLiteral(".png"));
+    ASSERT_FALSE(page.isNull());
+    // Thickness of the mark in the column through the lines' middle, and its colour.
+    auto thickness = [&](int fromY, int toY, QColor* colour) {
+        int dark = 0;
+        for (int y = fromY; y < toY; ++y) {
+            const QColor c = page.pixelColor(700, y);
+            if (qGray(c.rgb()) < 160) {
+                ++dark;
+                *colour = c;
+            }
+        }
+        return dark;
+    };
+    QColor thin, thick;
+    EXPECT_NEAR(thickness(380, 460, &thin), 3, 1);
+    EXPECT_NEAR(thickness(680, 760, &thick), 12, 1);
+    EXPECT_LT(thin.red(), 80) << "black";
+    EXPECT_GT(thick.red(), 200);
+    EXPECT_LT(thick.green(), 80) << "red";
+}
+
 TEST_F(PainterPrinterTest, PrintMovesXToTheEndOfTheText)
 {
     PainterPrinter p(printer);

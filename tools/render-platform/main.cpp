@@ -1,15 +1,20 @@
-// render-platform FOLDER: draws the month calendar, the grid, the page set-up dialog and every
-// subject picture into PNG files (and a sample page into a PDF), to look at them.
+// render-platform FOLDER: draws the month calendar, the grid, the dialogs and every subject picture
+// into PNG files (and a sample page into a PDF), to look at them.
+#include "platform/filefilter.h"
 #include "platform/grid.h"
 #include "platform/japanese.h"
 #include "platform/monthcalendar.h"
 #include "platform/pagesetupdialog.h"
 #include "platform/painterprinter.h"
+#include "platform/qtdialogs.h"
 #include "platform/subjectpictures.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <cstdio>
 
@@ -160,6 +165,26 @@ bool renderPageSetup(const QDir& dir)
     return saveWidget(dialog, dir, QStringLiteral("pagesetup.png"));
 }
 
+bool renderDialogs(const QDir& dir)
+{
+    bool ok = true;
+    auto question =
+        QtDialogs::makeMessageBox(nullptr, QStringLiteral("計画ファイルを保存しますか？"),
+                                  Dialogs::Buttons::YesNo, Dialogs::Icon::Question, kApplicationTitle);
+    ok &= saveWidget(*question, dir, QStringLiteral("message-yesno.png"));
+    auto notice = QtDialogs::makeMessageBox(nullptr, QStringLiteral("ファイルを読み込めませんでした。"),
+                                            Dialogs::Buttons::Ok, Dialogs::Icon::Warning, kApplicationTitle);
+    ok &= saveWidget(*notice, dir, QStringLiteral("message-ok.png"));
+
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog print(&printer);
+    ok &= saveWidget(print, dir, QStringLiteral("printdialog.png"));
+    QFileDialog open(nullptr, QStringLiteral("開く"), dir.path(), toQtFileFilter(kPlanFileFilter));
+    open.setOption(QFileDialog::DontUseNativeDialog);
+    ok &= saveWidget(open, dir, QStringLiteral("opendialog.png"));
+    return ok;
+}
+
 bool renderSamplePage(const QDir& dir)
 {
     QPrinter printer(QPrinter::HighResolution);
@@ -215,6 +240,7 @@ int main(int argc, char** argv)
     ok &= renderGrid(dir);
     ok &= renderPictures(dir);
     ok &= renderPageSetup(dir);
+    ok &= renderDialogs(dir);
     ok &= renderSamplePage(dir);
     return ok ? 0 : 1;
 }
