@@ -9,16 +9,13 @@
 #include <stdexcept>
 
 namespace {
-// One day cell, and the frame of one month around its 7 × 6 cells.
-constexpr int kCellWidth = 24;
-constexpr int kCellHeight = 20;
+// The smallest day cell and month title; a larger font makes them larger.
+constexpr int kMinCellWidth = 24;
+constexpr int kMinCellHeight = 20;
+constexpr int kMinTitleHeight = 26;
 constexpr int kSidePad = 8;
-constexpr int kTitleHeight = 26;
-constexpr int kHeadingHeight = 20;
 constexpr int kBottomPad = 6;
 constexpr int kWeeks = 6;
-constexpr int kBlockWidth = 7 * kCellWidth + 2 * kSidePad;
-constexpr int kBlockHeight = kTitleHeight + kHeadingHeight + kWeeks * kCellHeight + kBottomPad;
 constexpr int kMaxMonths = 12;
 
 const QColor kSundayColor(0xC8, 0x10, 0x10);
@@ -73,6 +70,7 @@ MonthCalendar::MonthCalendar(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(QStringLiteral("カレンダー"));
     m_firstMonth = monthOf(m_min);
+    updateMetrics();
 
     m_prev = new QToolButton(this);
     m_prev->setObjectName(QStringLiteral("cmdPrevMonth"));
@@ -265,11 +263,45 @@ void MonthCalendar::setToday(const QDate& date)
     update();
 }
 
+int MonthCalendar::Metrics::blockWidth() const
+{
+    return 7 * cellWidth + 2 * kSidePad;
+}
+
+int MonthCalendar::Metrics::blockHeight() const
+{
+    return titleHeight + headingHeight + kWeeks * cellHeight + kBottomPad;
+}
+
+QFont MonthCalendar::titleFont() const
+{
+    QFont title = font();
+    title.setBold(true);
+    if (title.pointSizeF() > 0)
+        title.setPointSizeF(title.pointSizeF() * 1.1);
+    return title;
+}
+
+void MonthCalendar::updateMetrics()
+{
+    QFont bold = font();
+    bold.setBold(true);
+    const QFontMetrics day(bold);
+    const QFontMetrics title(titleFont());
+    const QFontMetrics heading(font());
+    m_metrics.cellWidth = std::max({kMinCellWidth, day.horizontalAdvance(QStringLiteral("00")) + 6,
+                                    heading.horizontalAdvance(QStringLiteral("水")) + 8});
+    m_metrics.cellHeight = std::max(kMinCellHeight, day.height() + 4);
+    m_metrics.headingHeight = m_metrics.cellHeight;
+    m_metrics.titleHeight = std::max(kMinTitleHeight, title.height() + 10);
+}
+
 QPoint MonthCalendar::blockOrigin(int monthIndex) const
 {
-    const int totalWidth = m_columns * kBlockWidth;
+    const int totalWidth = m_columns * m_metrics.blockWidth();
     const int left = std::max(0, (width() - totalWidth) / 2);
-    return {left + (monthIndex % m_columns) * kBlockWidth, (monthIndex / m_columns) * kBlockHeight};
+    return {left + (monthIndex % m_columns) * m_metrics.blockWidth(),
+            (monthIndex / m_columns) * m_metrics.blockHeight()};
 }
 
 QRect MonthCalendar::dayRect(const QDate& date) const
@@ -280,8 +312,9 @@ QRect MonthCalendar::dayRect(const QDate& date) const
     const int offset = weekdayColumn(monthOf(date));
     const int slot = offset + date.day() - 1;
     const QPoint origin = blockOrigin(monthIndex);
-    return {origin.x() + kSidePad + (slot % 7) * kCellWidth,
-            origin.y() + kTitleHeight + kHeadingHeight + (slot / 7) * kCellHeight, kCellWidth, kCellHeight};
+    return {origin.x() + kSidePad + (slot % 7) * m_metrics.cellWidth,
+            origin.y() + m_metrics.titleHeight + m_metrics.headingHeight + (slot / 7) * m_metrics.cellHeight,
+            m_metrics.cellWidth, m_metrics.cellHeight};
 }
 
 QDate MonthCalendar::dateAt(const QPoint& point) const
@@ -289,11 +322,11 @@ QDate MonthCalendar::dateAt(const QPoint& point) const
     for (int i = 0; i < visibleMonthCount(); ++i) {
         const QPoint origin = blockOrigin(i);
         const int x = point.x() - origin.x() - kSidePad;
-        const int y = point.y() - origin.y() - kTitleHeight - kHeadingHeight;
-        if (x < 0 || y < 0 || x >= 7 * kCellWidth || y >= kWeeks * kCellHeight)
+        const int y = point.y() - origin.y() - m_metrics.titleHeight - m_metrics.headingHeight;
+        if (x < 0 || y < 0 || x >= 7 * m_metrics.cellWidth || y >= kWeeks * m_metrics.cellHeight)
             continue;
         const QDate month = m_firstMonth.addMonths(i);
-        const int day = (y / kCellHeight) * 7 + x / kCellWidth - weekdayColumn(month) + 1;
+        const int day = (y / m_metrics.cellHeight) * 7 + x / m_metrics.cellWidth - weekdayColumn(month) + 1;
         if (day >= 1 && day <= month.daysInMonth())
             return QDate(month.year(), month.month(), day);
         return {};
@@ -409,9 +442,9 @@ void MonthCalendar::layoutButtons()
 {
     const QPoint first = blockOrigin(0);
     const QPoint last = blockOrigin(m_columns - 1);
-    const int y = first.y() + (kTitleHeight - m_prev->height()) / 2;
+    const int y = first.y() + (m_metrics.titleHeight - m_prev->height()) / 2;
     m_prev->move(first.x() + 4, y);
-    m_next->move(last.x() + kBlockWidth - 4 - m_next->width(), y);
+    m_next->move(last.x() + m_metrics.blockWidth() - 4 - m_next->width(), y);
 }
 
 void MonthCalendar::updateButtons()
@@ -441,7 +474,7 @@ void MonthCalendar::updateAccessibleDescription()
 
 QSize MonthCalendar::sizeHint() const
 {
-    return {m_columns * kBlockWidth, m_rows * kBlockHeight};
+    return {m_columns * m_metrics.blockWidth(), m_rows * m_metrics.blockHeight()};
 }
 
 QSize MonthCalendar::minimumSizeHint() const
@@ -457,19 +490,19 @@ void MonthCalendar::paintEvent(QPaintEvent*)
     const QColor text = pal.color(QPalette::Text);
     const bool enabled = isEnabled();
 
-    QFont normal = font();
+    const QFont normal = font();
     QFont bold = normal;
     bold.setBold(true);
-    QFont title = bold;
-    title.setPointSizeF(normal.pointSizeF() > 0 ? normal.pointSizeF() * 1.1 : 10);
+    const QFont title = titleFont();
 
     for (int i = 0; i < visibleMonthCount(); ++i) {
         const QDate month = m_firstMonth.addMonths(i);
         const QPoint origin = blockOrigin(i);
-        const QRect block(origin, QSize(kBlockWidth, kBlockHeight));
+        const QRect block(origin, QSize(m_metrics.blockWidth(), m_metrics.blockHeight()));
 
         // Title band with the month as Japanese write it.
-        const QRect titleRect(block.left() + 2, block.top() + 2, kBlockWidth - 4, kTitleHeight - 4);
+        const QRect titleRect(block.left() + 2, block.top() + 2, m_metrics.blockWidth() - 4,
+                              m_metrics.titleHeight - 4);
         p.fillRect(titleRect, kTitleBack);
         p.setFont(title);
         p.setPen(enabled ? text : kOutOfBoundsColor);
@@ -478,15 +511,17 @@ void MonthCalendar::paintEvent(QPaintEvent*)
 
         // Weekday headings, Sunday first.
         p.setFont(normal);
-        const int headTop = block.top() + kTitleHeight;
+        const int headTop = block.top() + m_metrics.titleHeight;
         for (int c = 0; c < 7; ++c) {
-            const QRect r(block.left() + kSidePad + c * kCellWidth, headTop, kCellWidth, kHeadingHeight);
+            const QRect r(block.left() + kSidePad + c * m_metrics.cellWidth, headTop, m_metrics.cellWidth,
+                          m_metrics.headingHeight);
             p.setPen(enabled ? weekdayColor(c, text) : kOutOfBoundsColor);
             p.drawText(r, Qt::AlignCenter, kWeekdayHeadings[c]);
         }
         p.setPen(QColor(0xA0, 0xA0, 0xA0));
-        p.drawLine(block.left() + kSidePad, headTop + kHeadingHeight - 1,
-                   block.left() + kSidePad + 7 * kCellWidth - 1, headTop + kHeadingHeight - 1);
+        p.drawLine(block.left() + kSidePad, headTop + m_metrics.headingHeight - 1,
+                   block.left() + kSidePad + 7 * m_metrics.cellWidth - 1,
+                   headTop + m_metrics.headingHeight - 1);
 
         for (int day = 1; day <= month.daysInMonth(); ++day) {
             const QDate date(month.year(), month.month(), day);
@@ -596,6 +631,11 @@ void MonthCalendar::focusOutEvent(QFocusEvent* event)
 
 void MonthCalendar::changeEvent(QEvent* event)
 {
+    if (event->type() == QEvent::FontChange) {
+        updateMetrics();
+        updateGeometry();
+        layoutButtons();
+    }
     if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange ||
         event->type() == QEvent::EnabledChange)
         update();

@@ -89,6 +89,18 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // Pixel sizes of a day cell and of a month's title and headings, from the font.
+    struct Metrics {
+        int cellWidth = 24;
+        int cellHeight = 20;
+        int titleHeight = 26;
+        int headingHeight = 20;
+        int blockWidth() const;
+        int blockHeight() const;
+    };
+
+    void updateMetrics();
+    QFont titleFont() const;
     int visibleMonthCount() const { return m_columns * m_rows; }
     QPoint blockOrigin(int monthIndex) const;
     bool isPickable(const QDate& date) const;
@@ -104,6 +116,7 @@ private:
     void updateAccessibleDescription();
     void onLayoutChanged();
 
+    Metrics m_metrics;
     int m_index = 0;
     int m_columns = 1;
     int m_rows = 1;

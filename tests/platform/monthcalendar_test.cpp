@@ -357,4 +357,25 @@ TEST_F(MonthCalendarTest, WeekendsAreColouredAndThreeMonthsFitSideBySide)
     EXPECT_EQ(centres.size(), cal.visibleDayCount());
 }
 
+TEST_F(MonthCalendarTest, ALargerFontGrowsTheCellsSoNumbersAreNotCut)
+{
+    cal.setDisplayedDate(QDate(2001, 10, 1));
+    const QSize before = cal.sizeHint();
+    QFont big = cal.font();
+    big.setPointSize(20);
+    cal.setFont(big);
+    EXPECT_GT(cal.sizeHint().width(), before.width());
+    EXPECT_GT(cal.sizeHint().height(), before.height());
+    big.setBold(true);
+    const QRect cell = cal.dayRect(QDate(2001, 10, 28));
+    EXPECT_GE(cell.width(), QFontMetrics(big).horizontalAdvance(QStringLiteral("28")));
+    EXPECT_GE(cell.height(), QFontMetrics(big).height());
+    // Clicks still find their day in the larger layout.
+    cal.resize(cal.sizeHint());
+    QSignalSpy dates(&cal, &MonthCalendar::dateClicked);
+    clickDay(QDate(2001, 12, 24));
+    ASSERT_EQ(dates.count(), 1);
+    EXPECT_EQ(dates.at(0).at(0).toDate(), QDate(2001, 12, 24));
+}
+
 } // namespace
