@@ -67,6 +67,10 @@ frmDispTimeTable::frmDispTimeTable(AppState& state, Services& services, QWidget*
     gridTimeTable->setRows(kRows);
     gridTimeTable->setCols(kCols);
     gridTimeTable->setGridFontName(QStringLiteral("ＭＳ Ｐゴシック"));
+    // Small enough for "総授業時数" to stand whole in a 930-twip column.
+    QFont font = gridTimeTable->font();
+    font.setPointSize(8);
+    gridTimeTable->setFont(font);
     for (int r = 0; r < kRows; ++r)
         gridTimeTable->setRowHeightTwips(r, kRowTwips);
     // The grid shows every cell at once; its size follows the formatted widths.

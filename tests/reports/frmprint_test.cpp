@@ -1,0 +1,146 @@
+// The print window: its options, the missing-plan message, the printer dialog before every sheet.
+#include "reports/frmprint.h"
+
+#include "platform/painterprinter.h"
+#include "reportsfixture.h"
+#include "testservices.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class PrintWindow : public ::testing::Test {
+protected:
+    QRadioButton* option(int i)
+    {
+        return window.findChild<QRadioButton*>(QStringLiteral("optPrint_%1").arg(i));
+    }
+    QPushButton* button(const char* name)
+    {
+        return window.findChild<QPushButton*>(QString::fromLatin1(name));
+    }
+    void open() { t.activation.show(&window); }
+    void print() { QTest::mouseClick(button("cmdPrint"), Qt::LeftButton); }
+
+    std::unique_ptr<AppState> state = makePlan(2001, 3);
+    TestServices t;
+    frmPrint window{*state, t.services};
+};
+
+} // namespace
+
+TEST_F(PrintWindow, OpensWithTheAnnualSheetChosenAndTheTermSheetsDisabled)
+{
+    open();
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("印刷する表を選んでください"));
+    const char16_t* captions[] = {u"年間の時数集計表",   u"1学期の時間割表",    u"1学期の時数集計表",
+                                  u"２学期の時間割表",   u"２学期の時数集計表", u"３学期の時間割表",
+                                  u"３学期の時数集計表", u"週間時間割計画表"};
+    for (int i = 0; i < 8; ++i) {
+        ASSERT_NE(option(i), nullptr) << i;
+        EXPECT_EQ(option(i)->text(), QString::fromUtf16(captions[i])) << i;
+        EXPECT_EQ(option(i)->accessibleName(), option(i)->text()) << i;
+        EXPECT_EQ(option(i)->isEnabled(), i == 0 || i == 7) << i;
+        if (i > 0) { // stacked in order
+            EXPECT_GT(option(i)->y(), option(i - 1)->y()) << i;
+        }
+    }
+    EXPECT_TRUE(option(0)->isChecked());
+    EXPECT_EQ(window.focusWidget(), button("cmdPrint"));
+    EXPECT_EQ(button("cmdPrint")->text(), QStringLiteral("印刷"));
+    EXPECT_EQ(button("cmdPrintClose")->text(), QStringLiteral("閉じる"));
+}
+
+TEST_F(PrintWindow, WithoutAPlanEveryOptionOnlySaysThereIsNothingToPrint)
+{
+    state->intYear = 0;
+    open();
+    for (int i : {0, 3, 7}) {
+        option(i)->setChecked(true);
+        t.dialogs.answerMessage(Dialogs::Answer::Ok);
+        print();
+    }
+    ASSERT_EQ(t.dialogs.calls().size(), 3);
+    for (const ScriptedDialogs::Call& call : t.dialogs.calls()) {
+        EXPECT_EQ(call.kind, ScriptedDialogs::Kind::Message);
+        EXPECT_EQ(call.text, QStringLiteral("印刷するデータがありません。"));
+        EXPECT_EQ(call.title, QStringLiteral("ミルテ"));
+        EXPECT_EQ(call.buttons, Dialogs::Buttons::Ok);
+        EXPECT_EQ(call.icon, Dialogs::Icon::None);
+    }
+    EXPECT_EQ(t.printersOpened, 0);
+}
+
+TEST_F(PrintWindow, AcceptedPrinterDialogPrintsTheChosenSheet)
+{
+    record(*state, QDate(2001, 10, 15), kE + QStringLiteral("国国") + kE + kE + kE + kE);
+    open();
+    t.dialogs.answerPrint(true);
+    print();
+    EXPECT_EQ(t.printersOpened, 1);
+    EXPECT_EQ(t.recording.documentsEnded(), 1);
+    EXPECT_EQ(t.recording.orientation(), Printer::Orientation::Landscape);
+    EXPECT_EQ(state->objYearResult->kokugo, 6); // the sheet recomputed the results
+    EXPECT_TRUE(window.isVisible());
+
+    option(7)->setChecked(true);
+    t.dialogs.answerPrint(true);
+    print();
+    EXPECT_EQ(t.recording.documentsEnded(), 2);
+    EXPECT_EQ(t.recording.orientation(), Printer::Orientation::Portrait);
+}
+
+TEST_F(PrintWindow, CancelledPrinterDialogPrintsNothing)
+{
+    open();
+    for (int i : {0, 7}) {
+        option(i)->setChecked(true);
+        t.dialogs.answerPrint(false);
+        print();
+    }
+    EXPECT_EQ(t.printersOpened, 0);
+    EXPECT_TRUE(t.recording.texts().isEmpty());
+}
+
+TEST_F(PrintWindow, TermSheetsShowThePrinterDialogAndPrintNothing)
+{
+    open();
+    for (int i = 1; i <= 6; ++i) {
+        option(i)->setChecked(true);
+        t.dialogs.answerPrint(true);
+        print();
+    }
+    EXPECT_EQ(t.dialogs.calls().size(), 6);
+    EXPECT_EQ(t.printersOpened, 0);
+}
+
+TEST_F(PrintWindow, PrinterThatRefusesTheDocumentIsReported)
+{
+    QPrinter unwritable;
+    unwritable.setOutputFormat(QPrinter::PdfFormat);
+    unwritable.setOutputFileName(QStringLiteral("/nonexistent/folder/sheet.pdf"));
+    t.open = [&](QPrinter&) { return std::make_unique<PainterPrinter>(unwritable); };
+    open();
+    t.dialogs.answerPrint(true);
+    t.dialogs.answerMessage(Dialogs::Answer::Ok);
+    print();
+    ASSERT_EQ(t.dialogs.messages().size(), 1);
+    EXPECT_TRUE(t.dialogs.messages().first().startsWith(QStringLiteral("印刷できませんでした。")));
+}
+
+TEST_F(PrintWindow, ClosingHidesAndKeepsTheChoiceForNextTime)
+{
+    open();
+    option(7)->setChecked(true);
+    QTest::mouseClick(button("cmdPrintClose"), Qt::LeftButton);
+    EXPECT_FALSE(window.isVisible());
+
+    option(2)->setEnabled(true);
+    open();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(option(7)->isChecked());
+    EXPECT_FALSE(option(2)->isEnabled());
+}
