@@ -119,7 +119,9 @@ template <typename Sheet> void frmPrint::printWith(Sheet&& sheet)
 
 void frmPrint::subPrintYear()
 {
-    printWith([this](Printer& printer) { ::subPrintYear(m_state, printer); });
+    // The sheet keeps within the margins the teacher chose in the page set-up.
+    const PrintableArea area = landscapeArea(m_services.printer);
+    printWith([this, area](Printer& printer) { ::subPrintYear(m_state, printer, area); });
 }
 
 void frmPrint::subPrintWeekPlan()

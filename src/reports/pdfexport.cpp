@@ -25,7 +25,7 @@ void printSheetToPdf(AppState& state, Sheet sheet, const QString& outPath)
 
     PainterPrinter printer(device);
     if (sheet == Sheet::Year)
-        subPrintYear(state, printer);
+        subPrintYear(state, printer, landscapeArea(device));
     else
         subPrintWeekPlan(state, printer);
     if (printer.hasFailed())

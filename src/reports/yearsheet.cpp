@@ -10,6 +10,8 @@
 #include "totals/yeartotals.h"
 
 #include <QHash>
+#include <QPageLayout>
+#include <QPrinter>
 #include <algorithm>
 
 namespace {
@@ -502,11 +504,22 @@ double yearSheetBottom(const std::array<YearSheetTerm, 3>& terms)
     return y + kTermFoot;
 }
 
-void subPrintYear(AppState& state, Printer& printer)
+PrintableArea landscapeArea(const QPrinter& printer)
+{
+    QPageLayout layout = printer.pageLayout();
+    layout.setOrientation(QPageLayout::Landscape);
+    const QRectF paint = layout.paintRect(QPageLayout::Millimeter); // points would be rounded
+    if (!layout.isValid() || paint.isEmpty())
+        return {};
+    constexpr double kTwipsPerMillimetre = 1440 / 25.4;
+    return {paint.width() * kTwipsPerMillimetre, paint.height() * kTwipsPerMillimetre};
+}
+
+void subPrintYear(AppState& state, Printer& printer, const PrintableArea& area)
 {
     computeYearResult(state);
     const auto terms = yearSheetTerms(state);
-    const double bottom = yearSheetBottom(terms);
-    ScaledPrinter fitted(printer, bottom > kYearSheetPageBottom ? kYearSheetPageBottom / bottom : 1.0);
+    const double factor = std::min({1.0, area.height / yearSheetBottom(terms), area.width / kRight});
+    ScaledPrinter fitted(printer, factor);
     YearSheet(state, fitted).draw(terms);
 }

@@ -8,6 +8,7 @@
 
 struct AppState;
 class Printer;
+class QPrinter;
 
 // The week rows of one term: the term's own days and the Mondays of the rows that cover them.
 struct YearSheetTerm {
@@ -24,10 +25,19 @@ std::array<YearSheetTerm, 3> yearSheetTerms(const AppState& state);
 // Where the drawing ends, in twips, before any fitting to the page.
 double yearSheetBottom(const std::array<YearSheetTerm, 3>& terms);
 
-// Lowest y the sheet may reach on an A4 landscape page with the printers' usual margins; a year
-// with more rows than that is drawn smaller as a whole.
+// Lowest y the sheet may reach on an A4 landscape page with the printers' usual margins.
 inline constexpr double kYearSheetPageBottom = 11300;
+
+// The area the sheet has to stay within, in twips from the top-left corner of the printable area.
+// A sheet larger than the area (more week rows than usual, wide margins) is drawn smaller as a whole.
+struct PrintableArea {
+    double width = 16200;
+    double height = kYearSheetPageBottom;
+};
+
+// The printable area of the printer's page turned to landscape; the default area when unknown.
+PrintableArea landscapeArea(const QPrinter& printer);
 
 // Prints the sheet and ends the document. Recomputes objYearResult and its terms from the recorded
 // days first and changes nothing else of the plan.
-void subPrintYear(AppState& state, Printer& printer);
+void subPrintYear(AppState& state, Printer& printer, const PrintableArea& area = {});

@@ -93,6 +93,19 @@ TEST_F(PrintWindow, AcceptedPrinterDialogPrintsTheChosenSheet)
     EXPECT_EQ(t.recording.orientation(), Printer::Orientation::Portrait);
 }
 
+TEST_F(PrintWindow, AnnualSheetKeepsWithinTheMarginsOfThePageSetUp)
+{
+    t.printer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+    open();
+    t.dialogs.answerPrint(true);
+    print();
+    double lowest = 0;
+    for (const auto& l : t.recording.lines())
+        lowest = std::max({lowest, l.y1, l.y2});
+    EXPECT_GT(lowest, 9000);
+    EXPECT_LE(lowest, (210 - 40) / 25.4 * 1440 + 1);
+}
+
 TEST_F(PrintWindow, CancelledPrinterDialogPrintsNothing)
 {
     open();

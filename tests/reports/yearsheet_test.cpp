@@ -7,6 +7,7 @@
 #include "sheettesting.h"
 #include "totals/yeartotals.h"
 
+#include <QPrinter>
 #include <gtest/gtest.h>
 
 namespace {
@@ -423,4 +424,27 @@ TEST(YearSheet, YearWithMoreRowsThanThePageHoldsIsDrawnSmallerOnOnePage)
         lowest = std::max({lowest, l.y1, l.y2});
     EXPECT_DOUBLE_EQ(lowest, kYearSheetPageBottom);
     EXPECT_LT(p.findText(QStringLiteral("集　　　　　　計　　　　　　表"))->fontSize, 8);
+}
+
+TEST(YearSheet, KeepsWithinTheMarginsOfThePageSetUp)
+{
+    QPrinter printer;
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+    const PrintableArea area = landscapeArea(printer);
+    EXPECT_NEAR(area.width, (297 - 40) / 25.4 * 1440, 2);
+    EXPECT_NEAR(area.height, (210 - 40) / 25.4 * 1440, 2);
+
+    auto s = makePlan(2001);
+    RecordingPrinter p;
+    subPrintYear(*s, p, area);
+    double right = 0, lowest = 0;
+    for (const auto& l : p.lines()) {
+        right = std::max({right, l.x1, l.x2});
+        lowest = std::max({lowest, l.y1, l.y2});
+    }
+    EXPECT_LE(right, area.width + 1e-6);
+    EXPECT_LE(lowest, area.height + 1e-6);
+    // Narrowed in both directions alike: the frame keeps its proportions.
+    EXPECT_NEAR(right / lowest, 15825 / (kYearTop + 510), 1e-9);
 }
