@@ -1,0 +1,24 @@
+// ミルテ: plans and records the lesson hours of one class for one school year.
+#include "program.h"
+
+#include "platform/dialogs.h"
+#include "platform/japanese.h"
+#include "ui/main/frmsplash.h"
+#include "ui/main/mirteversion.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(kApplicationTitle);
+    QApplication::setApplicationVersion(versionText());
+    QApplication::setWindowIcon(QIcon(drawLogo(64)));
+    installQtTranslations(app);
+    installFontSubstitutions();
+
+    Program program;
+    program.Main();
+    return QApplication::exec();
+}

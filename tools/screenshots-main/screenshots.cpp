@@ -1,0 +1,129 @@
+// screenshots_main OUTDIR [PLAN.rv]: the main window with a plan open (the example plan unless
+// another is named; a plan built here when there is none), and the splash window, as PNG files.
+#include "calendar/schoolday.h"
+#include "planfile/planfile.h"
+#include "planfixture.h"
+#include "platform/monthcalendar.h"
+#include "platform/recordingprinter.h"
+#include "ui/common/services.h"
+#include "ui/common/windowactivation.h"
+#include "ui/main/frmmain.h"
+#include "ui/main/frmsplash.h"
+#include "ui/wizard/wizard.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTextStream>
+
+namespace {
+class NoDialogs final : public Dialogs {
+public:
+    Answer message(QWidget*, const QString& text, Buttons, Icon, const QString&) override
+    {
+        QTextStream(stderr) << "message: " << text << '\n';
+        return Answer::No;
+    }
+    QString openFileName(QWidget*, const QString&, const QString&) override { return {}; }
+    QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
+    bool printDialog(QWidget*, QPrinter&) override { return false; }
+    bool pageSetupDialog(QWidget*, QPrinter&, const QString&) override { return false; }
+};
+
+class DefaultPlacement final : public PlacementStore {
+public:
+    WindowPlacement load() const override { return {}; }
+    void save(const WindowPlacement&) override {}
+};
+
+bool save(QWidget* w, const QDir& dir, const QString& name)
+{
+    QApplication::processEvents();
+    const QString path = dir.filePath(name);
+    const bool ok = w->grab().save(path);
+    QTextStream(ok ? stdout : stderr) << (ok ? "wrote " : "could not write ") << path << '\n';
+    return ok;
+}
+
+void clickDate(MonthCalendar* calendar, const QDate& date)
+{
+    calendar->setDisplayedDate(date);
+    QTest::mouseClick(calendar, Qt::LeftButton, {}, calendar->dayRect(date).center());
+}
+
+template <typename T> T* find(QWidget* w, const QString& name)
+{
+    return w->findChild<T*>(name);
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    const QStringList args = QApplication::arguments();
+    if (args.size() < 2) {
+        QTextStream(stderr) << "usage: screenshots_main OUTDIR [PLAN.rv]\n";
+        return 2;
+    }
+    QDir out(args.at(1));
+    out.mkpath(QStringLiteral("."));
+
+    AppState state;
+    const QString plan =
+        args.size() > 2 ? args.at(2) : QStringLiteral(MIRTE_SOURCE_DIR "/examples/sample.rv");
+    if (QFileInfo::exists(plan)) {
+        makePlan(state, 2001);
+        LoadPlanFile(state, plan);
+        QTextStream(stdout) << "plan " << plan << '\n';
+    } else {
+        makePlan(state, 2001);
+        for (QDate d(2001, 4, 6); d <= QDate(2001, 10, 16); d = d.addDays(1))
+            if (IsSchoolDay(state, d))
+                addDay(state, d, kTimetable[d.dayOfWeek() - 1]);
+        QTextStream(stdout) << "plan built in code (no " << plan << ")\n";
+    }
+    state.boolStartWizard = false;
+
+    NoDialogs dialogs;
+    FixedClock clock(QDateTime(QDate(state.intYear, 10, 17), QTime(10, 25)));
+    DefaultPlacement placement;
+    QPrinter printer;
+    WindowActivation activation;
+    Services services{
+        dialogs,
+        clock,
+        placement,
+        printer,
+        [](QPrinter&) -> std::unique_ptr<Printer> { return std::make_unique<RecordingPrinter>(); },
+        activation};
+    Wizard wizard(state, services);
+    frmMain window(state, services, wizard);
+    window.Form_Load();
+    activation.show(&window);
+
+    bool ok = save(&window, out, QStringLiteral("main-today.png"));
+
+    // A week being recorded: one subject picked and stamped, an event typed, a day registered.
+    clickDate(find<MonthCalendar>(&window, QStringLiteral("MonthView1")), QDate(state.intYear, 10, 24));
+    QTest::mouseClick(find<QAbstractButton>(&window, QStringLiteral("cmdSubject_15")), Qt::LeftButton);
+    QTest::mouseClick(find<QAbstractButton>(&window, QStringLiteral("cmdWed_3")), Qt::LeftButton);
+    QTest::mouseClick(find<QAbstractButton>(&window, QStringLiteral("cmdSubject_14")), Qt::LeftButton);
+    QTest::mouseClick(find<QAbstractButton>(&window, QStringLiteral("cmdWed_4")), Qt::LeftButton);
+    QTest::mouseClick(find<QAbstractButton>(&window, QStringLiteral("cmdWed_5")), Qt::LeftButton);
+    find<QComboBox>(&window, QStringLiteral("Combo3"))->setEditText(QStringLiteral("新一年入学説明会"));
+    QTest::mouseClick(find<QAbstractButton>(&window, QStringLiteral("Command2")), Qt::LeftButton);
+    ok = save(&window, out, QStringLiteral("main-recording.png")) && ok;
+
+    frmSplash splash;
+    splash.show();
+    ok = save(&splash, out, QStringLiteral("splash.png")) && ok;
+    return ok ? 0 : 1;
+}
