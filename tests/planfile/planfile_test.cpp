@@ -22,6 +22,12 @@
 
 using namespace Qt::StringLiterals;
 
+// Readable failure messages for texts.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
 namespace {
 
 // A plan with something in every part of the file: Thursday's lengths left unset, days off added
@@ -334,7 +340,7 @@ TEST(PlanFileReader, LaterBlockOfTheSameDateReplacesTheEarlier)
 
 TEST(PlanFileReader, HandWrittenFileReadsAsTheGrammarSays)
 {
-    QFile f(QStringLiteral(MIRTE_TEST_DATA "/hand-2004.rv"));
+    QFile f(QStringLiteral(MIRTE_SOURCE_DIR "/tests/data/hand-2004.rv"));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const AppState s = readPlan(f.readAll(), f.fileName());
     EXPECT_EQ(s.intYear, 2004);

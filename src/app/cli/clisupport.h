@@ -1,0 +1,23 @@
+// What the commands share: opening a plan, naming its school year, and laying out text tables in
+// which a full-width character takes two columns.
+#pragma once
+
+#include "core/appstate.h"
+
+#include <QDate>
+#include <QString>
+
+// The plan of a file, read into a state of its own. Throws PlanFileError.
+AppState openPlan(const QString& path);
+
+// "平成13年度" (2001); years before the era as "1985年度".
+QString schoolYearName(int year);
+
+// "2001-10-15".
+QString isoDate(const QDate& date);
+
+// Columns a text takes in a terminal: two for full-width characters, one for the rest
+// (half-width katakana such as ｸﾗﾌﾞ included).
+int displayWidth(const QString& text);
+QString padRight(const QString& text, int width);
+QString padLeft(const QString& text, int width);

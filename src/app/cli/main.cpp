@@ -1,0 +1,82 @@
+// mirte-cli: the plan file and its figures from the command line, for scripts and checks.
+#include "commands.h"
+
+#include "core/mirteerror.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTextStream>
+#include <iterator>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// One line registers a command.
+const Command kCommands[] = {
+    {"check", "FILE", u"計画ファイルを読み、年度・学級・記録された日数を表示します", runCheck},
+    {"tally", "FILE [--date YYYY-MM-DD] [--json]", u"その日の週・学期・年間の計画・実績・増減（時数集計表）",
+     runTally},
+    {"projection", "FILE [--json]", u"週間時間割から見込んだ学期ごと・年間の時数", runProjection},
+    {"schooldays", "FILE [--json]", u"学期ごと・年間の授業日数", runSchoolDays},
+    {"holidays", "YEAR [--autumn-equinox DAY] [--vernal-equinox DAY] [--json]",
+     u"その年度の祝日14件（日曜は月曜へ振替）", runHolidays},
+    {"resave", "FILE OUT", u"計画ファイルを読み、このプログラムの形で OUT に書き直します", runResave},
+};
+
+void printUsage(QTextStream& to)
+{
+    to << u"使い方: mirte-cli コマンド 引数…\n"_s;
+    for (const Command& c : kCommands)
+        to << u"  mirte-cli "_s << c.name << u' ' << c.arguments << u"\n      "_s
+           << QString::fromUtf16(c.summary) << u'\n';
+}
+
+const Command* findCommand(const QString& name)
+{
+    for (const Command& c : kCommands)
+        if (name == QLatin1String(c.name))
+            return &c;
+    return nullptr;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QFile outFile;
+    QFile errFile;
+    outFile.open(stdout, QIODevice::WriteOnly);
+    errFile.open(stderr, QIODevice::WriteOnly);
+    QTextStream out(&outFile);
+    QTextStream err(&errFile);
+    out.setEncoding(QStringConverter::Utf8);
+    err.setEncoding(QStringConverter::Utf8);
+    CliContext context{out, err};
+
+    const QStringList arguments = app.arguments().mid(1);
+    if (arguments.isEmpty() || arguments[0] == u"--help"_s || arguments[0] == u"-h"_s) {
+        printUsage(arguments.isEmpty() ? err : out);
+        return arguments.isEmpty() ? kExitUsage : kExitOk;
+    }
+    const Command* command = findCommand(arguments[0]);
+    if (!command) {
+        err << u"知らないコマンドです: "_s << arguments[0] << u'\n';
+        printUsage(err);
+        return kExitUsage;
+    }
+    try {
+        return command->run(arguments.mid(1), context);
+    } catch (const UsageError& e) {
+        err << e.message() << u'\n' << u"使い方: mirte-cli "_s << command->name << u' ' << command->arguments
+            << u'\n';
+        return kExitUsage;
+    } catch (const PlanFileError& e) {
+        err << e.description() << u'\n'; // FILE:LINE: message
+        return kExitFailed;
+    } catch (const MirteError& e) {
+        err << (arguments.size() > 1 ? arguments[1] + u": "_s : QString()) << e.description() << u'\n';
+        return kExitFailed;
+    }
+}

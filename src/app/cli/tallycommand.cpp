@@ -1,0 +1,95 @@
+// mirte-cli tally FILE [--date YYYY-MM-DD] [--json]: the figures of the tally window for one week.
+#include "cliargs.h"
+#include "clisupport.h"
+#include "commands.h"
+#include "json.h"
+
+#include "calendar/dates.h"
+#include "totals/tally.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+Json countsJson(const UnitCounts& counts)
+{
+    Json map = Json::object();
+    for (Field f : kTallyOrder)
+        map.add(fieldName(f), Json(static_cast<int>(counts[f])));
+    return map;
+}
+
+Json blockJson(Json block, const TallyBlock& b)
+{
+    block.add(u"plan"_s, countsJson(b.plan));
+    block.add(u"actual"_s, countsJson(b.actual));
+    Json diff = Json::object();
+    for (Field f : kTallyOrder)
+        diff.add(fieldName(f), Json(b.difference(f)));
+    block.add(u"diff"_s, std::move(diff));
+    return block;
+}
+
+QString diffText(const TallyBlock& b, Field f)
+{
+    const auto d = b.difference(f);
+    return d ? UnitsToText(*d) : u"範囲外"_s;
+}
+
+} // namespace
+
+int runTally(const QStringList& arguments, CliContext& context)
+{
+    const CliArgs args = parseArgs(arguments, 1, {u"--date"_s}, {u"--json"_s});
+    AppState plan = openPlan(args.positional[0]);
+
+    const QDate first = DateSerial(plan.intYear, 4, 1);
+    const QDate last = DateSerial(plan.intYear + 1, 3, 31);
+    QDate date = first;
+    if (const auto text = args.value(u"--date"_s)) {
+        date = QDate::fromString(*text, u"yyyy-MM-dd"_s);
+        if (!date.isValid())
+            throw UsageError(u"--date は YYYY-MM-DD の形で指定してください: %1"_s.arg(*text));
+        if (date < first || date > last)
+            throw UsageError(u"--date は%1（%2～%3）の日付にしてください。"_s.arg(
+                schoolYearName(plan.intYear), isoDate(first), isoDate(last)));
+    }
+
+    const Tally tally = computeTally(plan, date);
+
+    if (args.has(u"--json"_s)) {
+        Json week = Json::object();
+        week.add(u"first"_s, isoDate(tally.first)).add(u"last"_s, isoDate(tally.last));
+        Json term = Json::object();
+        term.add(u"number"_s, tally.term);
+        Json root = Json::object();
+        root.add(u"week"_s, blockJson(std::move(week), tally.week));
+        root.add(u"term"_s, blockJson(std::move(term), tally.termBlock));
+        root.add(u"year"_s, blockJson(Json::object(), tally.year));
+        context.out << root.toText() << u'\n';
+        return kExitOk;
+    }
+
+    context.out << u"%1　週 %2～%3　%4学期\n"_s
+                       .arg(schoolYearName(plan.intYear), isoDate(tally.first), isoDate(tally.last))
+                       .arg(tally.term);
+    const QStringList headings = {u"週･計画"_s,   u"週･実績"_s,   u"週･増減"_s,
+                                  u"学期･計画"_s, u"学期･実績"_s, u"学期･増減"_s,
+                                  u"年間･計画"_s, u"年間･実績"_s, u"年間･増減"_s};
+    constexpr int kLabelWidth = 12;
+    constexpr int kCellWidth = 10;
+    QString line = padRight(u"教科"_s, kLabelWidth);
+    for (const QString& h : headings)
+        line += padLeft(h, kCellWidth);
+    context.out << line << u'\n';
+    for (Field f : kTallyOrder) {
+        line = padRight(tallyLabel(f), kLabelWidth);
+        for (const TallyBlock* b : {&tally.week, &tally.termBlock, &tally.year}) {
+            line += padLeft(UnitsToText(b->plan[f]), kCellWidth);
+            line += padLeft(UnitsToText(b->actual[f]), kCellWidth);
+            line += padLeft(diffText(*b, f), kCellWidth);
+        }
+        context.out << line << u'\n';
+    }
+    return kExitOk;
+}
