@@ -50,14 +50,15 @@ public:
         ++m_lines;
     }
 
-    // A text value; `what` names it if it cannot be stored.
-    void text(const QString& value, const QString& what)
+    // A text value; `what` names it if it cannot be stored, after the date of its day if it has one
+    // (the name is only put together for a message).
+    void text(const QString& value, const QString& what, const QDate& day = {})
     {
         for (QChar c : value)
             if (c == u'\n' || c == u'\r')
-                fail(u"%1に改行が含まれています。改行は保存できません。"_s.arg(what));
-        if (!isAscii(value))
-            m_checked.push_back({value, what});
+                fail(u"%1に改行が含まれています。改行は保存できません。"_s.arg(name(what, day)));
+        if (!isAscii(value)) // ASCII is the same in the code page
+            m_checked.push_back({value, what, day});
         line(value);
     }
 
@@ -83,15 +84,19 @@ public:
         if (m_lines > kMaxPlanFileLines)
             fail(u"記録が多すぎて保存できません（%1行。計画ファイルは %2 行までです）。"_s.arg(m_lines).arg(
                 kMaxPlanFileLines));
-        for (const Checked& c : m_checked)
-            if (!fitsCodePage(c.value))
-                fail(u"%1の%2はシフトJIS（CP932）にない文字なので保存できません。"_s.arg(c.what,
-                                                                                         offending(c.value)));
+        // The whole text in one pass; only when it does not come back whole is the field looked for.
         QStringEncoder encoder(kPlanCodePage, QStringEncoder::Flag::Stateless);
         QByteArray out = encoder.encode(m_text);
-        if (encoder.hasError()) // every text was checked above; the rest is digits and ASCII
-            fail(u"シフトJIS（CP932）に変換できませんでした。"_s);
-        return out;
+        if (!encoder.hasError()) {
+            QStringDecoder decoder(kPlanCodePage, QStringDecoder::Flag::Stateless);
+            if (QString(decoder.decode(out)) == m_text && !decoder.hasError())
+                return out;
+        }
+        for (const Checked& c : m_checked)
+            if (!fitsCodePage(c.value))
+                fail(u"%1の%2はシフトJIS（CP932）にない文字なので保存できません。"_s.arg(name(c.what, c.day),
+                                                                                         offending(c.value)));
+        fail(u"シフトJIS（CP932）に変換できませんでした。"_s);
     }
 
     [[noreturn]] void fail(const QString& message) const { throw PlanFileError(m_file, 0, message); }
@@ -100,7 +105,13 @@ private:
     struct Checked {
         QString value;
         QString what;
+        QDate day;
     };
+
+    static QString name(const QString& what, const QDate& day)
+    {
+        return day.isValid() ? day.toString(u"yyyy/M/d"_s) + u" の"_s + what : what;
+    }
 
     // The first character of a text the code page does not hold, for the message.
     static QString offending(const QString& value)
@@ -118,11 +129,6 @@ private:
     int m_lines = 0;
     std::vector<Checked> m_checked;
 };
-
-QString dayName(const RivoDayTime& day)
-{
-    return day.dateThisDay.toString(u"yyyy/M/d"_s);
-}
 
 } // namespace
 
@@ -167,8 +173,8 @@ QByteArray serializePlan(const AppState& s)
     if (s.objDayChain) {
         for (const RivoDayTime* day = s.objDayChain->objNextDay.get(); day; day = day->objNextDay.get()) {
             out.date(day->dateThisDay);
-            out.text(day->strSubject, dayName(*day) + u" の教科"_s);
-            out.text(day->strComment, dayName(*day) + u" の行事"_s);
+            out.text(day->strSubject, u"教科"_s, day->dateThisDay);
+            out.text(day->strComment, u"行事"_s, day->dateThisDay);
             out.line(BoolToText(day->boolNowPlanning));
         }
     }
