@@ -41,7 +41,11 @@ static TallyBlock compare(const UnitCounts& plan, const UnitCounts& actual)
 Tally computeTally(AppState& state, const QDate& date)
 {
     Tally tally;
-    const WeekRange range = weekOfDate(date, state.intYear);
+    WeekRange range = weekOfDate(date, state.intYear);
+    // Sunday 31 March picks the following week, which lies wholly after the school year: what is left
+    // of it is the last day itself, in the third term.
+    if (range.first > range.last)
+        range.first = range.last;
     tally.first = range.first;
     tally.last = range.last;
     tally.term = termOfMonth(range.first.month());

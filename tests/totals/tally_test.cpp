@@ -79,6 +79,10 @@ TEST(Tally, ClippedWeeksAndTermsOfFirstDays)
     const Tally july = computeTally(*s, {2001, 7, 30});
     EXPECT_EQ(july.first, QDate(2001, 7, 30));
     EXPECT_EQ(july.term, 1) << "a week starting in July belongs to term 1";
+    const Tally sunday31March = computeTally(*s, {2002, 3, 31});
+    EXPECT_EQ(sunday31March.first, QDate(2002, 3, 31));
+    EXPECT_EQ(sunday31March.last, QDate(2002, 3, 31));
+    EXPECT_EQ(sunday31March.term, 3) << "not the first term of the next school year";
     s->intYear = 2002;
     const Tally lastDay = computeTally(*s, {2003, 3, 31});
     EXPECT_EQ(lastDay.first, QDate(2003, 3, 31));
