@@ -1,4 +1,5 @@
-// A printer that keeps every drawing call, for tests of the sheets' exact geometry.
+// A printer that keeps every drawing call, for tests of the sheets' exact geometry. Unlike a real
+// printer it measures no text, so print() leaves the current position where it was.
 #pragma once
 
 #include "platform/printer.h"
