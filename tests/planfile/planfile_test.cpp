@@ -640,3 +640,27 @@ TEST_F(PlanFileOnDisk, FailedWriteIsAnErrorAndLeavesNoFile)
     EXPECT_THROW(SavePlanFile(plan), PlanFileError);
     EXPECT_TRUE(QFileInfo(plan.strFileName).isDir());
 }
+
+// ---------------------------------------------------------------------------------------------
+// Inputs kept from fuzzing: whatever the bytes, either a PlanFileError inside the file, or a plan that
+// writes back and reads to the same bytes again.
+
+TEST(PlanFileFuzzRegressions, EveryKeptInputEndsCleanly)
+{
+    const QDir dir(QStringLiteral(MIRTE_SOURCE_DIR "/tests/data/fuzz"));
+    const QStringList names = dir.entryList(QDir::Files);
+    ASSERT_FALSE(names.isEmpty());
+    for (const QString& name : names) {
+        QFile f(dir.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << name.toStdString();
+        const QByteArray bytes = f.readAll();
+        try {
+            const AppState plan = readPlan(bytes, name);
+            const QByteArray written = serializePlan(plan);
+            EXPECT_EQ(serializePlan(readPlan(written, name)), written) << name.toStdString();
+        } catch (const PlanFileError& e) {
+            EXPECT_GE(e.line(), 1) << name.toStdString();
+            EXPECT_LE(e.line(), kMaxPlanFileLines + 1) << name.toStdString();
+        }
+    }
+}
