@@ -440,6 +440,11 @@ TEST(PlanFileReader, MalformedFilesNameTheirLine)
          },
          at.timetable(), u"週時間割"},
     };
+    QTemporaryDir dir;
+    AppState open = richPlan();
+    open.strFileName = u"open.rv"_s;
+    open.boolCalendarShown = true;
+    const QByteArray openBytes = serializePlan(open);
     for (const Case& c : cases) {
         QList<QByteArray> lines = good;
         c.edit(lines);
@@ -454,6 +459,22 @@ TEST(PlanFileReader, MalformedFilesNameTheirLine)
             EXPECT_EQ(e.file(), u"bad.rv"_s);
             EXPECT_TRUE(e.description().startsWith(u"bad.rv:%1: "_s.arg(c.line))) << c.name;
         }
+
+        // Opened from disk over an open plan, the same file changes nothing.
+        const QString path = dir.filePath(u"bad.rv"_s);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        file.close();
+        try {
+            LoadPlanFile(open, path);
+            ADD_FAILURE() << c.name << ": opened without complaint";
+        } catch (const PlanFileError& e) {
+            EXPECT_EQ(e.line(), c.line) << c.name;
+        }
+        EXPECT_EQ(serializePlan(open), openBytes) << c.name;
+        EXPECT_EQ(open.strFileName, u"open.rv"_s) << c.name;
+        EXPECT_TRUE(open.boolCalendarShown) << c.name;
     }
 }
 
