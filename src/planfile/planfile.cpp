@@ -37,7 +37,8 @@ QString nothingToSaveMessage()
 
 void LoadPlanFile(AppState& state)
 {
-    LoadPlanFile(state, state.strFileName);
+    const QString path = state.strFileName; // a copy: reading replaces the state it came from
+    LoadPlanFile(state, path);
 }
 
 void LoadPlanFile(AppState& state, const QString& path)

@@ -165,6 +165,8 @@ private:
         const QByteArrayView all(bytes);
         m_lines.reserve(lines);
         QStringDecoder decoder(kPlanCodePage, QStringDecoder::Flag::Stateless);
+        if (!decoder.isValid())
+            fail(0, u"シフトJIS（CP932）の文字コード表がありません。"_s);
         qsizetype start = 0;
         while (start < all.size()) {
             qsizetype end = all.indexOf('\n', start);

@@ -86,6 +86,8 @@ public:
                 kMaxPlanFileLines));
         // The whole text in one pass; only when it does not come back whole is the field looked for.
         QStringEncoder encoder(kPlanCodePage, QStringEncoder::Flag::Stateless);
+        if (!encoder.isValid())
+            fail(u"シフトJIS（CP932）の文字コード表がありません。"_s);
         QByteArray out = encoder.encode(m_text);
         if (!encoder.hasError()) {
             QStringDecoder decoder(kPlanCodePage, QStringDecoder::Flag::Stateless);
