@@ -1,28 +1,350 @@
 #include "ui/wizard/frmwiz4.h"
 
+#include "core/appstate.h"
+#include "platform/grid.h"
+#include "platform/twips.h"
+#include "totals/projection.h"
+#include "totals/yeartotals.h"
 #include "ui/common/services.h"
 #include "ui/common/windowactivation.h"
 #include "ui/wizard/wizard.h"
 #include "ui/wizard/wizardpage.h"
+#include "ui/wizard/yearplanboxes.h"
 
+#include <QEvent>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
+
+namespace {
+constexpr int kRowPixels = 22;
+constexpr int kLeftColumnPixels = 58;
+constexpr int kBoxPixels = 62;
+const QString kNoSum = QStringLiteral("***");
+
+const QColor kNegative(255, 0, 0);
+const QColor kZero(0, 0, 0);
+const QColor kPositive(0, 0, 255);
+
+void alignNumber(Grid* grid, int row, int col)
+{
+    if (QTableWidgetItem* item = grid->item(row, col))
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
+
+// A grid that shows all its cells without scrolling, its rows as tall as the input boxes.
+void fitGrid(Grid* grid, int rows, int cols, int columnPixels)
+{
+    grid->setRows(rows);
+    grid->setCols(cols);
+    grid->setFrameShape(QFrame::NoFrame);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    for (int c = 0; c < cols; ++c)
+        grid->setColWidthTwips(c, static_cast<int>(pixelsToTwips(columnPixels)));
+    for (int r = 0; r < rows; ++r)
+        grid->setRowHeightTwips(r, static_cast<int>(pixelsToTwips(kRowPixels)));
+    grid->setFixedSize(cols * columnPixels, rows * kRowPixels);
+}
+} // namespace
 
 frmWiz4::frmWiz4(AppState& state, Services& services, Wizard& wizard, QWidget* parent)
     : QWidget(parent), m_state(state), m_services(services), m_wizard(wizard)
 {
     setObjectName(QStringLiteral("frmWiz4"));
     setUpWizardPage(this);
+
+    fraWiz4YearPlan = new QGroupBox(QStringLiteral("年間授業計画"), this);
+    fraWiz4YearPlan->setObjectName(QStringLiteral("fraWiz4YearPlan"));
+    fraWiz4YearPlan->setAccessibleName(fraWiz4YearPlan->title());
+
+    lblWiz4Comment[0] = makeLabel(fraWiz4YearPlan, QStringLiteral("lblWiz4Comment_0"),
+                                  QStringLiteral("下の左側の表は週計画から積算した学期と年間の時数です。"
+                                                 "中間の表に基本時数と計画時数を入力してください。"),
+                                  true);
+    lblWiz4Comment[1] = makeLabel(fraWiz4YearPlan, QStringLiteral("lblWiz4Comment_1"),
+                                  QStringLiteral("15分を0.1、30分を0.2、45分を1で記入してください。"
+                                                 "　（例） 32.1 は45分×32＋15分の意味です。"),
+                                  true);
+
+    gridWiz4YearPlan = new Grid(fraWiz4YearPlan);
+    gridWiz4YearPlan->setObjectName(QStringLiteral("gridWiz4YearPlan"));
+    gridWiz4YearPlan->setAccessibleName(QStringLiteral("週計画から積算した時数"));
+    gridWiz4YearSum = new Grid(fraWiz4YearPlan);
+    gridWiz4YearSum->setObjectName(QStringLiteral("gridWiz4YearSum"));
+    gridWiz4YearSum->setAccessibleName(QStringLiteral("年間の計画時数と増減"));
+    prepareGrids();
+
+    auto* table = new QGridLayout;
+    table->setContentsMargins(0, 0, 0, 0);
+    table->setHorizontalSpacing(4);
+    table->setVerticalSpacing(0);
+    const std::array<QString, 4> headings = {QStringLiteral("基本時数"), QStringLiteral("1学期"),
+                                             QStringLiteral("2学期"), QStringLiteral("3学期")};
+    for (std::size_t c = 0; c < headings.size(); ++c) {
+        QLabel* heading =
+            makeLabel(fraWiz4YearPlan, QStringLiteral("lblWiz4TableLabel_%1").arg(c), headings[c]);
+        heading->setAlignment(Qt::AlignCenter);
+        heading->setFixedHeight(kRowPixels);
+        lblWiz4TableLabel[c] = heading;
+        table->addWidget(heading, 0, int(c));
+    }
+    const auto makeBox = [this](const QString& name, const QString& accessible) {
+        auto* box = new QLineEdit(QStringLiteral("0"), fraWiz4YearPlan);
+        box->setObjectName(name);
+        box->setAccessibleName(accessible);
+        box->setAlignment(Qt::AlignRight);
+        box->setFixedSize(kBoxPixels, kRowPixels);
+        // Hours are typed as plain digits; the input method would only get in the way.
+        box->setAttribute(Qt::WA_InputMethodEnabled, false);
+        box->installEventFilter(this);
+        return box;
+    };
+    for (int r = 0; r < kPlanRows; ++r) {
+        const QString caption = kPlanRowCaptions[static_cast<std::size_t>(r)];
+        QLineEdit* base =
+            makeBox(QStringLiteral("txtWiz4YearBase_%1").arg(r), caption + QStringLiteral(" 基本時数"));
+        txtWiz4YearBase[static_cast<std::size_t>(r)] = base;
+        table->addWidget(base, r + 1, 0);
+    }
+    for (int i = 0; i < kPlanBoxes; ++i) {
+        const QString caption = kPlanRowCaptions[static_cast<std::size_t>(i / 3)];
+        QLineEdit* plan = makeBox(QStringLiteral("txtWiz4YearPlan_%1").arg(i),
+                                  QStringLiteral("%1 %2学期 計画").arg(caption).arg(i % 3 + 1));
+        txtWiz4YearPlan[static_cast<std::size_t>(i)] = plan;
+        table->addWidget(plan, i / 3 + 1, i % 3 + 1);
+    }
+    const auto makeSum = [this](const QString& name, const QString& accessible) {
+        QLabel* sum = makeLabel(fraWiz4YearPlan, name, kNoSum);
+        sum->setAccessibleName(accessible);
+        sum->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        sum->setFixedSize(kBoxPixels, kRowPixels);
+        sum->setContentsMargins(0, 0, 4, 0);
+        return sum;
+    };
+    lblWiz4BaseSum = makeSum(QStringLiteral("lblWiz4BaseSum"), QStringLiteral("基本時数 計"));
+    table->addWidget(lblWiz4BaseSum, kPlanRows + 1, 0);
+    for (int t = 0; t < 3; ++t) {
+        lblWiz4Sum[static_cast<std::size_t>(t)] =
+            makeSum(QStringLiteral("lblWiz4Sum_%1").arg(t), QStringLiteral("%1学期 計").arg(t + 1));
+        table->addWidget(lblWiz4Sum[static_cast<std::size_t>(t)], kPlanRows + 1, t + 1);
+    }
+
+    auto* tables = new QHBoxLayout;
+    tables->setSpacing(14);
+    tables->addWidget(gridWiz4YearPlan, 0, Qt::AlignTop);
+    tables->addLayout(table);
+    tables->addWidget(gridWiz4YearSum, 0, Qt::AlignTop);
+    tables->addStretch(1);
+    table->setAlignment(Qt::AlignTop);
+
+    auto* frame = new QVBoxLayout(fraWiz4YearPlan);
+    frame->setSpacing(8);
+    frame->addWidget(lblWiz4Comment[0]);
+    frame->addWidget(lblWiz4Comment[1]);
+    frame->addSpacing(4);
+    frame->addLayout(tables);
+
+    cmdWiz4Before = makeBeforeButton(this, QStringLiteral("cmdWiz4Before"));
+    cmdWiz4End = makeButton(this, QStringLiteral("cmdWiz4End"), QStringLiteral("完了"));
+    cmdWiz4Cancel = makeButton(this, QStringLiteral("cmdWiz4Cancel"), QStringLiteral("戻る"));
+
     auto* layout = new QVBoxLayout(this);
-    layout->addStretch(1);
-    QPushButton* before = makeBeforeButton(this, QStringLiteral("cmdWiz4Before"));
-    QPushButton* next = makeButton(this, QStringLiteral("cmdWiz4End"), QStringLiteral("完了"));
-    QPushButton* cancel = makeButton(this, QStringLiteral("cmdWiz4Cancel"), QStringLiteral("戻る"));
-    addButtonRow(layout, {before, next, cancel});
-    connect(before, &QPushButton::clicked, this, [this] { m_wizard.before(Wizard::Step::AnnualPlan); });
-    connect(next, &QPushButton::clicked, this, [this] { m_wizard.leave(Wizard::Step::AnnualPlan); });
-    connect(cancel, &QPushButton::clicked, this, [this] { m_wizard.leave(Wizard::Step::AnnualPlan); });
+    layout->setContentsMargins(16, 14, 16, 12);
+    layout->setSpacing(10);
+    layout->addWidget(fraWiz4YearPlan);
+    addButtonRow(layout, {cmdWiz4Before, cmdWiz4End, cmdWiz4Cancel});
+
+    connect(cmdWiz4Before, &QPushButton::clicked, this, &frmWiz4::cmdWiz4Before_Click);
+    connect(cmdWiz4End, &QPushButton::clicked, this, &frmWiz4::cmdWiz4End_Click);
+    connect(cmdWiz4Cancel, &QPushButton::clicked, this, &frmWiz4::cmdWiz4Cancel_Click);
     m_services.activation.watch(this, [this] { Form_Activate(); });
 }
 
-void frmWiz4::Form_Activate() {}
+void frmWiz4::prepareGrids()
+{
+    fitGrid(gridWiz4YearPlan, 19, 5, kLeftColumnPixels);
+    const std::array<QString, 5> heading = {QStringLiteral("教科"), QStringLiteral("1学期"),
+                                            QStringLiteral("2学期"), QStringLiteral("3学期"),
+                                            QStringLiteral("年間")};
+    for (int c = 0; c < 5; ++c) {
+        gridWiz4YearPlan->setTextMatrix(0, c, heading[static_cast<std::size_t>(c)]);
+        gridWiz4YearPlan->setCellCentered(0, c);
+    }
+    for (int r = 0; r < kPlanRows; ++r) {
+        gridWiz4YearPlan->setTextMatrix(r + 1, 0, kPlanRowCaptions[static_cast<std::size_t>(r)]);
+        gridWiz4YearPlan->setCellCentered(r + 1, 0);
+    }
+    gridWiz4YearPlan->setTextMatrix(18, 0, QStringLiteral("計"));
+    gridWiz4YearPlan->setCellCentered(18, 0);
+
+    fitGrid(gridWiz4YearSum, 19, 2, kBoxPixels);
+    gridWiz4YearSum->setTextMatrix(0, 0, QStringLiteral("年間"));
+    gridWiz4YearSum->setTextMatrix(0, 1, QStringLiteral("増減"));
+    gridWiz4YearSum->setCellCentered(0, 0);
+    gridWiz4YearSum->setCellCentered(0, 1);
+}
+
+void frmWiz4::Form_Activate()
+{
+    runCommand(m_services, this, [this] {
+        m_loaded = false;
+        prepareGrids();
+        if (m_state.objYearBase)
+            for (std::size_t r = 0; r < kPlanRows; ++r)
+                txtWiz4YearBase[r]->setText(UnitsToText((*m_state.objYearBase)[kPlanRowFields[r]]));
+        subDispWeekTotalPlan();
+        subDispSavedData();
+        subSaveYearPlan();
+        m_loaded = true;
+    });
+}
+
+void frmWiz4::subDispWeekTotalPlan()
+{
+    const ProjectionTable table = projectPlan(m_state);
+    for (int r = 0; r < kProjectionRows; ++r) {
+        for (int t = 0; t < 4; ++t) {
+            gridWiz4YearPlan->setTextMatrix(
+                r + 1, t + 1, UnitsToText(table[static_cast<std::size_t>(r)][static_cast<std::size_t>(t)]));
+            alignNumber(gridWiz4YearPlan, r + 1, t + 1);
+        }
+    }
+}
+
+void frmWiz4::subDispSavedData()
+{
+    if (!m_state.objYearPlan)
+        return;
+    const auto terms = m_state.objYearPlan->terms();
+    for (std::size_t t = 0; t < 3; ++t)
+        for (std::size_t r = 0; r < kPlanRows; ++r)
+            txtWiz4YearPlan[3 * r + t]->setText(terms[t] ? UnitsToText((*terms[t])[kPlanRowFields[r]])
+                                                         : QStringLiteral("0"));
+}
+
+void frmWiz4::subSaveYearPlan()
+{
+    std::array<QString, kBaseBoxes> baseTexts;
+    std::array<QString, kPlanBoxes> planTexts;
+    for (std::size_t i = 0; i < baseTexts.size(); ++i)
+        baseTexts[i] = txtWiz4YearBase[i]->text();
+    for (std::size_t i = 0; i < planTexts.size(); ++i)
+        planTexts[i] = txtWiz4YearPlan[i]->text();
+    const CheckedYearPlan checked = checkYearPlan(baseTexts, planTexts);
+    for (std::size_t i = 0; i < baseTexts.size(); ++i)
+        if (checked.baseTexts[i] != baseTexts[i])
+            txtWiz4YearBase[i]->setText(checked.baseTexts[i]);
+    for (std::size_t i = 0; i < planTexts.size(); ++i)
+        if (checked.planTexts[i] != planTexts[i])
+            txtWiz4YearPlan[i]->setText(checked.planTexts[i]);
+
+    const YearPlanFigures& f = checked.figures;
+    if (m_state.objYearBase)
+        static_cast<UnitCounts&>(*m_state.objYearBase) = f.base;
+    lblWiz4BaseSum->setText(UnitsToText(f.base.SouJisuu));
+    if (m_state.objYearPlan) {
+        const auto terms = m_state.objYearPlan->terms();
+        for (std::size_t t = 0; t < 3; ++t)
+            if (terms[t])
+                static_cast<UnitCounts&>(*terms[t]) = f.term[t];
+        calculate(*m_state.objYearPlan);
+    }
+    for (std::size_t t = 0; t < 3; ++t)
+        lblWiz4Sum[t]->setText(UnitsToText(f.term[t].SouJisuu));
+
+    for (int row = 1; row <= 18; ++row) {
+        const Units year =
+            row <= kPlanRows ? f.year[kPlanRowFields[static_cast<std::size_t>(row - 1)]] : f.year.SouJisuu;
+        const Units d = f.difference[static_cast<std::size_t>(row - 1)];
+        gridWiz4YearSum->setTextMatrix(row, 0, UnitsToText(year));
+        gridWiz4YearSum->setTextMatrix(row, 1, UnitsToText(d));
+        gridWiz4YearSum->setCellForeColor(row, 1, d < 0 ? kNegative : d > 0 ? kPositive : kZero);
+        alignNumber(gridWiz4YearSum, row, 0);
+        alignNumber(gridWiz4YearSum, row, 1);
+    }
+}
+
+void frmWiz4::boxGotFocus(QLineEdit* box)
+{
+    runCommand(m_services, this, [&] { subSaveYearPlan(); });
+    // Typing replaces the whole value; a mouse click would place the cursor after this, so the
+    // selection is made again once the click is through.
+    box->selectAll();
+    QTimer::singleShot(0, box, [box] {
+        if (box->hasFocus())
+            box->selectAll();
+    });
+}
+
+bool frmWiz4::boxKeyDown(QLineEdit* box, int key, Qt::KeyboardModifiers modifiers)
+{
+    const BoxKey what = classifyBoxKey(key, modifiers);
+    if (what == BoxKey::Typed || what == BoxKey::Ignored)
+        return false;
+    if (what == BoxKey::ResetsBox) {
+        box->setText(QStringLiteral("0"));
+        box->selectAll();
+        return false;
+    }
+    const auto base = std::find(txtWiz4YearBase.begin(), txtWiz4YearBase.end(), box);
+    QLineEdit* target = nullptr;
+    if (base != txtWiz4YearBase.end()) {
+        target = txtWiz4YearBase[static_cast<std::size_t>(
+            baseBoxAfter(int(base - txtWiz4YearBase.begin()), what))];
+    } else {
+        const auto plan = std::find(txtWiz4YearPlan.begin(), txtWiz4YearPlan.end(), box);
+        if (plan == txtWiz4YearPlan.end())
+            return false;
+        target = txtWiz4YearPlan[static_cast<std::size_t>(
+            planBoxAfter(int(plan - txtWiz4YearPlan.begin()), what))];
+    }
+    target->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+bool frmWiz4::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    if (!box)
+        return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::FocusIn) {
+        // Coming back to the window, or out of a menu, is no move between boxes.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (m_loaded && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            boxGotFocus(box);
+    } else if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (boxKeyDown(box, key->key(), key->modifiers()))
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmWiz4::hideEvent(QHideEvent* event)
+{
+    // What is being typed when the page goes is not stored; the next showing loads the state.
+    m_loaded = false;
+    QWidget::hideEvent(event);
+}
+
+void frmWiz4::cmdWiz4Before_Click()
+{
+    runCommand(m_services, this, [this] { m_wizard.before(Wizard::Step::AnnualPlan); });
+}
+
+void frmWiz4::cmdWiz4End_Click()
+{
+    m_wizard.leave(Wizard::Step::AnnualPlan);
+}
+
+void frmWiz4::cmdWiz4Cancel_Click()
+{
+    m_wizard.leave(Wizard::Step::AnnualPlan);
+}

@@ -38,7 +38,8 @@ frmWiz6::frmWiz6(AppState& state, Services& services, Wizard& wizard, QWidget* p
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(6);
     for (int d = 0; d < 6; ++d) {
-        QLabel* day = makeLabel(fraWiz6WeekCredit, QStringLiteral("lblWiz6Week_%1").arg(d), weekdayName(d));
+        QLabel* day =
+            makeLabel(fraWiz6WeekCredit, QStringLiteral("lblWiz6Week_%1").arg(d), weekdayHeading(d));
         day->setAlignment(Qt::AlignCenter);
         lblWiz6Week[static_cast<std::size_t>(d)] = day;
         grid->addWidget(day, 0, d + 1);

@@ -2,7 +2,7 @@
 
 #include <array>
 
-QString weekdayName(int weekday)
+QString weekdayHeading(int weekday)
 {
     static const std::array<QString, 6> names = {QStringLiteral("月"), QStringLiteral("火"),
                                                  QStringLiteral("水"), QStringLiteral("木"),
@@ -17,7 +17,7 @@ QString periodHeading(int period)
 
 QString periodName(int weekday, int period)
 {
-    return QStringLiteral("%1曜 %2時限").arg(weekdayName(weekday)).arg(period);
+    return QStringLiteral("%1曜 %2時限").arg(weekdayHeading(weekday)).arg(period);
 }
 
 QString schoolDaysLabel(int term, int days)

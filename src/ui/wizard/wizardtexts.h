@@ -7,7 +7,7 @@
 #include <QString>
 
 // 0 = Monday … 5 = Saturday: "月" … "土".
-QString weekdayName(int weekday);
+QString weekdayHeading(int weekday);
 // Period 0 … 6 as a row heading: "０" … "６".
 QString periodHeading(int period);
 // "月曜 2時限".
