@@ -6,6 +6,17 @@
 
 #include <QDate>
 #include <QString>
+#include <ostream>
+
+// Readable failure messages.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QDate& date, std::ostream* os)
+{
+    *os << date.toString(Qt::ISODate).toStdString();
+}
 
 // The weekly timetable's subjects, Monday to Saturday.
 inline const QString kTimetable[6] = {

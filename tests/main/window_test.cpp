@@ -6,8 +6,10 @@
 #include "platform/monthcalendar.h"
 #include "ui/main/columnheading.h"
 #include "ui/main/frmsplash.h"
+#include "ui/main/schoolevents.h"
 
 #include <QAccessible>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
@@ -213,6 +215,7 @@ TEST_F(MainWindowTest, LayoutAtNinetySixDpi)
     EXPECT_EQ(window->size(), QSize(715, 657));
     // At the form's size everything shows without scrolling.
     auto* scroll = child<QScrollArea>(QStringLiteral("frmMainScroll"));
+    QCoreApplication::processEvents(); // the scroll bars follow the window's size on its events
     EXPECT_GE(scroll->viewport()->height(), scroll->widget()->height());
     EXPECT_GE(scroll->viewport()->width(), scroll->widget()->width());
 
@@ -248,6 +251,11 @@ TEST_F(MainWindowTest, LayoutAtNinetySixDpi)
         EXPECT_LT(period(r, 6)->geometry().right(), eventBox(r)->x());
         EXPECT_LT(eventBox(r)->geometry().right(), command(r)->x());
     }
+    // Every event of the list shows whole in its box.
+    QLineEdit* edit = eventBox(0)->lineEdit();
+    for (const QString& event : schoolEvents())
+        EXPECT_LE(edit->fontMetrics().horizontalAdvance(event), edit->width() - 4) << event.toStdString();
+
     // The headings stand over their columns and inside the label.
     auto* heading = child<ColumnHeading>(QStringLiteral("Label7"));
     const QStringList words = heading->words();

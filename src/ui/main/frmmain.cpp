@@ -27,6 +27,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
@@ -41,22 +42,25 @@ constexpr int kBandWidth = kFormWidth - 2 * kMargin;
 constexpr int kMonthsShown = 3;
 
 // Inside fraSubject.
-constexpr int kPaletteLeft = 60, kPaletteTop = 60, kPaletteWidth = 1950, kPaletteHeight = 4710;
-constexpr int kSubjectButtonWidth = 840, kSubjectButtonHeight = 495;
-constexpr int kSubjectColumnLeft[2] = {105, 1005};
+constexpr int kPaletteLeft = 60, kPaletteTop = 60, kPaletteWidth = 1800, kPaletteHeight = 4710;
+constexpr int kSubjectButtonWidth = 780, kSubjectButtonHeight = 495;
+constexpr int kSubjectColumnLeft[2] = {90, 930};
 constexpr int kSubjectRowTop = 330, kSubjectRowStep = 540;
 
-constexpr int kGridLeft = 2100;
-constexpr int kGridWidth = kBandWidth - kGridLeft - 60;
+constexpr int kGridLeft = 1920;
+constexpr int kGridWidth = 8610;
 constexpr int kCommentTop = 60, kCommentHeight = 765;
 constexpr int kHeadingTop = 855, kHeadingHeight = 255;
+// Up to the frame's edge: "登録・取消" is wider than the button it stands over.
+constexpr int kHeadingWidth = kBandWidth - kGridLeft - 15;
 constexpr int kRowTop = 1140;
 constexpr int kCellStep = 720; // rows and columns are this far apart
 constexpr int kCellSize = 735; // period and register buttons are square
-constexpr int kLabelWidth = 870, kLabelHeight = 255;
-constexpr int kPeriodLeft = 3000;
-constexpr int kEventLeft = 8130, kEventWidth = 1560, kEventHeight = 405;
-constexpr int kCommandLeft = 9765;
+constexpr int kLabelLeft = 1875, kLabelWidth = 870, kLabelHeight = 255;
+constexpr int kPeriodLeft = 2775;
+// Wide enough for the longest events of the list.
+constexpr int kEventLeft = 7875, kEventWidth = 1860, kEventHeight = 405;
+constexpr int kCommandLeft = 9795;
 constexpr int kCancelHintTop = kRowTop + 5 * kCellStep + kCellSize + 90;
 constexpr int kSubjectAreaHeight = kCancelHintTop + kLabelHeight + 90;
 
@@ -80,6 +84,13 @@ template <typename W> W* named(W* widget, const QString& name, const QString& ac
     widget->setObjectName(name);
     widget->setAccessibleName(accessibleName);
     return widget;
+}
+
+// "ﾌｧｲﾙ(&F)" is read out as "ﾌｧｲﾙ".
+QString withoutMnemonic(QString caption)
+{
+    static const QRegularExpression mnemonic(QStringLiteral("\\(&.\\)"));
+    return caption.remove(mnemonic);
 }
 
 QIcon iconOf(const QPixmap& picture)
@@ -126,9 +137,11 @@ void frmMain::buildMenus()
 {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("mnuMainBar"));
+    bar->setAccessibleName(QStringLiteral("メニュー バー"));
     const auto menu = [&](const char* name, const QString& caption) {
         QMenu* m = bar->addMenu(caption);
         m->setObjectName(QLatin1String(name));
+        m->setAccessibleName(withoutMnemonic(caption));
         m->menuAction()->setObjectName(QLatin1String(name));
         return m;
     };
@@ -260,7 +273,7 @@ void frmMain::buildWeekRows()
                                          "　　　　６　　　　　　行　　　事　　　　　　登録・取消"),
                           fraSubject),
         QStringLiteral("Label7"), QStringLiteral("時限 0 から 6、行事、登録・取消"));
-    const QRect heading = twipsRect(kGridLeft, kHeadingTop, kGridWidth, kHeadingHeight);
+    const QRect heading = twipsRect(kGridLeft, kHeadingTop, kHeadingWidth, kHeadingHeight);
     Label7->setGeometry(heading);
     {
         QList<int> centres;
@@ -297,7 +310,7 @@ void frmMain::buildWeekRows()
         row.label = named(new QLabel(QStringLiteral("Ｘ/Ｘ（%1）").arg(weekdayDesign.at(r)), fraSubject),
                           QStringLiteral("Label2_%1").arg(r), QString());
         row.label->setGeometry(
-            twipsRect(kGridLeft, top + (kCellSize - kLabelHeight) / 2, kLabelWidth, kLabelHeight));
+            twipsRect(kLabelLeft, top + (kCellSize - kLabelHeight) / 2, kLabelWidth, kLabelHeight));
         row.label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         row.label->clear();
         Label2[std::size_t(r)] = row.label;
@@ -505,6 +518,7 @@ void frmMain::fillRow(int r, const WeekRow& row)
     const Row& c = m_rows[std::size_t(r)];
     m_rowSubjects[std::size_t(r)] = row.subjects;
     c.event->setEditText(row.comment);
+    c.event->lineEdit()->setCursorPosition(0); // a long event shows its beginning
     const bool registered = row.state == RowState::Registered;
     c.command->setText(registered ? kCancel : kRegister);
     setRowLocked(r, registered);

@@ -105,13 +105,13 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::F
     setObjectName(QStringLiteral("frmSplash"));
     setAccessibleName(kApplicationTitle);
     setFont(splashFont(9));
-    setFixedSize(twipsRect(0, 0, 7380, 4620).size());
+    setFixedSize(twipsRect(0, 0, 7380, 4200).size());
 
     fraMainFrame = new QFrame(this);
     fraMainFrame->setObjectName(QStringLiteral("fraMainFrame"));
     fraMainFrame->setAccessibleName(kApplicationTitle);
     fraMainFrame->setFrameShape(QFrame::Box);
-    fraMainFrame->setGeometry(twipsRect(120, 120, 7140, 4380));
+    fraMainFrame->setGeometry(twipsRect(120, 120, 7140, 3960));
 
     picLogo = makeLabel(fraMainFrame, "picLogo", {}, twipsRect(300, 360, 1680, 1680), Qt::AlignCenter);
     picLogo->setPixmap(drawLogo(picLogo->width()));
@@ -137,7 +137,7 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::F
                            QStringLiteral("警告: 本製品に関して生じた逸失利益,特別事情による損害,"
                                           "本製品以外のソフトウェア・データ・ハードウェアなどに生じた"
                                           "損害については一切の責任を負わないものとします。"),
-                           twipsRect(300, 2880, 6540, 1260), Qt::AlignLeft | Qt::AlignTop);
+                           twipsRect(300, 2880, 6540, 840), Qt::AlignLeft | Qt::AlignTop);
     lblWarning->setWordWrap(true);
     lblWarning->setFont(splashFont(8));
 
