@@ -66,7 +66,6 @@ int main(int argc, char** argv)
     for (int step = 0; step < 7; ++step) {
         wizard.show(static_cast<Wizard::Step>(step));
         QWidget* page = wizard.page(static_cast<Wizard::Step>(step));
-        page->adjustSize();
         QApplication::processEvents();
         const QString path = folder.filePath(QStringLiteral("%1.png").arg(QLatin1String(names[step])));
         if (!page->grab().save(path)) {

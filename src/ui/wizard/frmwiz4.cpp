@@ -38,6 +38,13 @@ void alignNumber(Grid* grid, int row, int col)
         item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
+// A sum label says what it sums and how much, for those who do not see its column.
+void showSum(QLabel* label, const QString& what, Units units)
+{
+    label->setText(UnitsToText(units));
+    label->setAccessibleName(what + QLatin1Char(' ') + label->text());
+}
+
 // A grid that shows all its cells without scrolling, its rows as tall as the input boxes.
 void fitGrid(Grid* grid, int rows, int cols, int columnPixels)
 {
@@ -202,6 +209,9 @@ void frmWiz4::Form_Activate()
         subDispWeekTotalPlan();
         subDispSavedData();
         subSaveYearPlan();
+        // The grids only show figures: no cell carries the mark of a current one.
+        gridWiz4YearPlan->setCurrentItem(nullptr);
+        gridWiz4YearSum->setCurrentItem(nullptr);
         m_loaded = true;
     });
 }
@@ -248,7 +258,7 @@ void frmWiz4::subSaveYearPlan()
     const YearPlanFigures& f = checked.figures;
     if (m_state.objYearBase)
         static_cast<UnitCounts&>(*m_state.objYearBase) = f.base;
-    lblWiz4BaseSum->setText(UnitsToText(f.base.SouJisuu));
+    showSum(lblWiz4BaseSum, QStringLiteral("基本時数 計"), f.base.SouJisuu);
     if (m_state.objYearPlan) {
         const auto terms = m_state.objYearPlan->terms();
         for (std::size_t t = 0; t < 3; ++t)
@@ -257,7 +267,7 @@ void frmWiz4::subSaveYearPlan()
         calculate(*m_state.objYearPlan);
     }
     for (std::size_t t = 0; t < 3; ++t)
-        lblWiz4Sum[t]->setText(UnitsToText(f.term[t].SouJisuu));
+        showSum(lblWiz4Sum[t], QStringLiteral("%1学期 計").arg(t + 1), f.term[t].SouJisuu);
 
     for (int row = 1; row <= 18; ++row) {
         const Units year =

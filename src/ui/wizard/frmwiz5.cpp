@@ -72,7 +72,12 @@ frmWiz5::frmWiz5(AppState& state, Services& services, Wizard& wizard, QWidget* p
     imgWiz5Subject->setAlignment(Qt::AlignCenter);
     imgWiz5Subject->setFrameShape(QFrame::StyledPanel);
     imgWiz5Subject->setToolTip(QStringLiteral("選択中の教科"));
-    palette->addWidget(imgWiz5Subject, 6, 1, Qt::AlignCenter);
+    auto* current = new QHBoxLayout;
+    current->setSpacing(4);
+    current->addWidget(makeLabel(fraWiz5Palette, QStringLiteral("lblWiz5Current"), QStringLiteral("選択中")));
+    current->addWidget(imgWiz5Subject);
+    current->addStretch(1);
+    palette->addLayout(current, 6, 1);
 
     fraWiz5WeekPlan = new QGroupBox(QStringLiteral("週間授業時数計画"), this);
     fraWiz5WeekPlan->setObjectName(QStringLiteral("fraWiz5WeekPlan"));
