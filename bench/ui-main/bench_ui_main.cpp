@@ -1,10 +1,10 @@
 // How long the main window takes to show the week of a picked date when every school day of the
 // year is registered, and how long start-up takes until the main window shows, next to a bare Qt
 // window shown the same way.
+#include "app/mirte/program.h"
 #include "calendar/schoolday.h"
 #include "planfixture.h"
 #include "platform/recordingprinter.h"
-#include "program.h"
 #include "ui/main/frmmain.h"
 
 #include <QApplication>
