@@ -11,7 +11,9 @@
 #include "ui/wizard/frmwiz5.h"
 #include "ui/wizard/frmwiz6.h"
 
+#include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 namespace {
 constexpr std::size_t slot(Wizard::Step step)
@@ -52,7 +54,29 @@ QWidget* Wizard::page(Step step)
 
 void Wizard::show(Step step)
 {
-    m_services.activation.show(page(step));
+    QWidget* shown = page(step);
+    if (!m_placed[slot(step)]) {
+        // A page opens in the middle of the main window, not wherever the system puts new windows.
+        m_placed[slot(step)] = true;
+        if (!shown->testAttribute(Qt::WA_Resized))
+            shown->adjustSize();
+        const QWidget* main = m_services.activation.mainWindow();
+        const QScreen* screen = main && main->isVisible() ? main->screen() : shown->screen();
+        QPoint centre = main && main->isVisible() ? main->frameGeometry().center()
+                        : screen                  ? screen->availableGeometry().center()
+                                                  : QPoint();
+        QRect frame(QPoint(), shown->frameGeometry().size());
+        frame.moveCenter(centre);
+        if (screen) {
+            const QRect room = screen->availableGeometry();
+            frame.moveLeft(
+                std::clamp(frame.left(), room.left(), std::max(room.left(), room.right() - frame.width())));
+            frame.moveTop(
+                std::clamp(frame.top(), room.top(), std::max(room.top(), room.bottom() - frame.height())));
+        }
+        shown->move(frame.topLeft());
+    }
+    m_services.activation.show(shown);
 }
 
 void Wizard::next(Step from)

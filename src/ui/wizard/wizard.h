@@ -55,4 +55,5 @@ private:
     Services& m_services;
     PlanLoader m_loadPlan;
     std::array<std::unique_ptr<QWidget>, 7> m_pages;
+    std::array<bool, 7> m_placed{};
 };
