@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 constexpr std::array<int, 3> kTermMonths = {4, 5, 3};
@@ -102,7 +103,7 @@ void frmWiz3::Form_Activate()
             const QDate first = termFirstDay(m_state.intYear, k + 1);
             const QDate last = termLastDay(m_state.intYear, k + 1);
             // A minimum above the old maximum would be refused: widen first, then narrow.
-            calendar->setMaxDate(QDate(9999, 12, 31));
+            calendar->setMaxDate(std::max({calendar->maxDate(), last, QDate(9999, 12, 31)}));
             calendar->setMinDate(first);
             calendar->setMaxDate(last);
             calendar->showRange(first, last);
