@@ -283,3 +283,24 @@ TEST_F(RecordingTest, LineBreaksNeverReachAnEvent)
     click(command(3));
     EXPECT_EQ(recordOf(state, QDate(2001, 10, 18))->strComment, QStringLiteral("運動会"));
 }
+
+TEST_F(MainWindowTest, DaysOfAnotherYearAreNeitherShownNorCancelled)
+{
+    // The plan's year was changed after days of 2001 were registered. 15 and 16 October are days
+    // 288 and 289 in both years, but only the year's own record belongs to a row.
+    makePlan(state, 2002);
+    addDay(state, QDate(2001, 10, 15), QStringLiteral("　国国国国国　"));
+    addDay(state, QDate(2001, 10, 16), QStringLiteral("　国国国国国　"));
+    addDay(state, QDate(2002, 10, 16), QStringLiteral("　算算算算算　"));
+    open();
+    pick(QDate(2002, 10, 16));
+    EXPECT_EQ(command(1)->text(), QStringLiteral("登録"));
+    EXPECT_EQ(period(1, 1)->text(), QStringLiteral("国語")); // the timetable's Tuesday
+    EXPECT_EQ(period(1, 2)->text(), QStringLiteral("算数"));
+    EXPECT_EQ(command(2)->text(), QStringLiteral("取消"));
+    EXPECT_EQ(period(2, 2)->text(), QStringLiteral("算数"));
+
+    click(command(2)); // cancel Wednesday 16 October 2002
+    EXPECT_TRUE(recordOf(state, QDate(2002, 10, 16))->boolNowPlanning);
+    EXPECT_FALSE(recordOf(state, QDate(2001, 10, 16))->boolNowPlanning);
+}
