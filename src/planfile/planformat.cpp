@@ -12,9 +12,9 @@ QString unitCountText(std::int16_t value)
     return smallNumberText(value) + QLatin1Char(' ');
 }
 
-QString weekdayName(int index)
+QStringView weekdayName(int index)
 {
     static const char16_t* const kNames[6] = {u"月曜日", u"火曜日", u"水曜日",
                                               u"木曜日", u"金曜日", u"土曜日"};
-    return QString::fromUtf16(kNames[index]);
+    return QStringView(kNames[index]);
 }

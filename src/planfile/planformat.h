@@ -30,7 +30,7 @@ QString smallNumberText(int value);
 QString unitCountText(std::int16_t value);
 
 // "月曜日" … "土曜日" for 0 = Monday … 5 = Saturday, as messages name the weekday lines.
-QString weekdayName(int index);
+QStringView weekdayName(int index);
 
 // The name QStringEncoder / QStringDecoder know the Windows Japanese code page by.
 inline constexpr char kPlanCodePage[] = "Shift_JIS";

@@ -80,6 +80,35 @@ NumberFault parseNumber(QStringView text, std::int16_t& value)
     return NumberFault::None;
 }
 
+// What a line holds, for messages; the text is only put together when a message is shown.
+struct LineName {
+    LineName(QStringView what, QStringView suffix = {}, int entry = 0)
+        : what(what), suffix(suffix), entry(entry)
+    {
+    }
+
+    QStringView what;
+    QStringView suffix;
+    int entry = 0;              // a holiday entry's number (from 1), 0 for none
+    std::optional<Field> field; // a field of a field block
+
+    LineName with(QStringView more) const
+    {
+        LineName n = *this;
+        n.suffix = more;
+        return n;
+    }
+    QString text() const
+    {
+        QString t = what.toString();
+        if (entry > 0)
+            t += u' ' + QString::number(entry);
+        if (field)
+            t += fieldLabel(*field);
+        return t.append(suffix);
+    }
+};
+
 // The lines of a file and a cursor over them. Every fault names its 1-based line.
 class PlanLines {
 public:
@@ -95,57 +124,60 @@ public:
         throw PlanFileError(m_file, line, message);
     }
 
-    const QString& text(const QString& what)
+    const QString& text(const LineName& name)
     {
         if (m_next >= m_lines.size())
-            fail(nextLine(), u"ファイルが途中で終わっています（%1がありません）。"_s.arg(what));
+            fail(nextLine(), u"ファイルが途中で終わっています（%1がありません）。"_s.arg(name.text()));
         return m_lines[m_next++];
     }
 
-    std::int16_t number(const QString& what)
+    std::int16_t number(const LineName& name)
     {
         const int line = nextLine();
-        const QString& line_text = text(what);
+        const QString& line_text = text(name);
         std::int16_t value = 0;
         switch (parseNumber(line_text, value)) {
         case NumberFault::None: return value;
         case NumberFault::NotANumber:
-            fail(line, u"%1%2は数値として読めません。"_s.arg(what, quoted(line_text)));
+            fail(line, u"%1%2は数値として読めません。"_s.arg(name.text(), quoted(line_text)));
         case NumberFault::OutOfRange:
-            fail(line, u"%1%2は範囲（-32768～32767）を超えています。"_s.arg(what, quoted(line_text)));
+            fail(line, u"%1%2は範囲（-32768～32767）を超えています。"_s.arg(name.text(), quoted(line_text)));
         }
         return value;
     }
 
     // A number that must also lie within [low, high].
-    std::int16_t bounded(const QString& what, int low, int high)
+    std::int16_t bounded(const LineName& name, int low, int high)
     {
         const int line = nextLine();
-        const std::int16_t value = number(what);
+        const std::int16_t value = number(name);
         if (value < low || value > high)
-            fail(line, u"%1「%2」は %3～%4 の範囲にありません。"_s.arg(what).arg(value).arg(low).arg(high));
+            fail(line,
+                 u"%1「%2」は %3～%4 の範囲にありません。"_s.arg(name.text()).arg(value).arg(low).arg(high));
         return value;
     }
 
-    bool flag(const QString& what) { return TextToBool(text(what)); }
+    bool flag(const LineName& name) { return TextToBool(text(name)); }
 
     // Month line, then day line, in the school year that starts in April of `year`.
-    QDate date(int year, const QString& what)
+    QDate date(int year, const LineName& name)
     {
-        const std::int16_t month = bounded(what + u"の月"_s, 1, 12);
+        const std::int16_t month = bounded(name.with(u"の月"), 1, 12);
         const int dayLine = nextLine();
-        const std::int16_t day = number(what + u"の日"_s);
+        const std::int16_t day = number(name.with(u"の日"));
         try {
             return SchoolYearDate(year, month, day);
         } catch (const ConversionError&) {
-            fail(dayLine, u"%1「%2月%3日」は日付になりません。"_s.arg(what).arg(month).arg(day));
+            fail(dayLine, u"%1「%2月%3日」は日付になりません。"_s.arg(name.text()).arg(month).arg(day));
         }
     }
 
-    void fieldBlock(UnitCounts& counts, const QString& what)
+    void fieldBlock(UnitCounts& counts, LineName name)
     {
-        for (Field f : kFileOrder)
-            counts[f] = number(what + fieldLabel(f));
+        for (Field f : kFileOrder) {
+            name.field = f;
+            counts[f] = number(name);
+        }
     }
 
 private:
@@ -201,37 +233,41 @@ AppState readPlan(const QByteArray& bytes, const QString& fileName)
     SetDefaultYearPlans(plan);
 
     for (int d = 0; d < 6; ++d)
-        plan.strTimeCredit[static_cast<std::size_t>(d)] = in.text(weekdayName(d) + u"の時限の長さ"_s);
-    plan.intYear = in.bounded(u"年度"_s, kMinPlanYear, kMaxPlanYear);
-    plan.intGrade = in.bounded(u"学年"_s, 0, 6); // 0: not chosen yet
-    plan.strClass = in.text(u"学級"_s);
-    plan.strTeacher = in.text(u"担任"_s);
+        plan.strTimeCredit[static_cast<std::size_t>(d)] = in.text({weekdayName(d), u"の時限の長さ"});
+    plan.intYear = in.bounded({u"年度"}, kMinPlanYear, kMaxPlanYear);
+    plan.intGrade = in.bounded({u"学年"}, 0, 6); // 0: not chosen yet
+    plan.strClass = in.text({u"学級"});
+    plan.strTeacher = in.text({u"担任"});
     for (std::size_t i = 0; i < kCalendarDates.size(); ++i)
-        plan.*kCalendarDates[i].date = in.date(plan.intYear, QString::fromUtf16(kCalendarDateNames[i]));
+        plan.*kCalendarDates[i].date = in.date(plan.intYear, {kCalendarDateNames[i]});
     plan.updateDayNumbers();
-    plan.boolSat2nd4thOff = in.flag(u"隔週土曜日休み"_s);
-    plan.boolSatAllOff = in.flag(u"完全週休２日"_s);
+    plan.boolSat2nd4thOff = in.flag({u"隔週土曜日休み"});
+    plan.boolSatAllOff = in.flag({u"完全週休２日"});
 
     // The file holds one pair more than the count: the slot after the last day off.
-    plan.intHolidayCount = in.bounded(u"休日の数"_s, 0, kMaxHolidayCount);
+    plan.intHolidayCount = in.bounded({u"休日の数"}, 0, kMaxHolidayCount);
     for (int i = 0; i <= plan.intHolidayCount; ++i) {
-        const QDate date = in.date(plan.intYear, u"休日 %1"_s.arg(i + 1));
+        const QDate date = in.date(plan.intYear, {u"休日", {}, i + 1});
         plan.dateHoliday[static_cast<std::size_t>(i)] = date;
         plan.intHoliday[static_cast<std::size_t>(i)] = DayOfYear(date);
     }
 
-    in.fieldBlock(*plan.objYearBase, u"基本時数の"_s);
+    in.fieldBlock(*plan.objYearBase, {u"基本時数の"});
 
     const int timetableLine = in.nextLine();
     RivoDayTime* weekday = plan.objWeekTimetable->objFirstDay;
     for (int d = 0; d < 6; ++d, weekday = weekday->objNextDay.get())
-        weekday->strSubject = in.text(u"週時間割の"_s + weekdayName(d));
+        weekday->strSubject = in.text({u"週時間割の", weekdayName(d)});
 
     const int planLine = in.nextLine();
-    int termNumber = 1;
-    for (RivoSeasonTotal* term : plan.objYearPlan->terms())
-        in.fieldBlock(*term, u"%1学期の計画の"_s.arg(termNumber++));
+    static const char16_t* const kTermNames[3] = {u"1学期の計画の", u"2学期の計画の", u"3学期の計画の"};
+    const auto terms = plan.objYearPlan->terms();
+    for (std::size_t t = 0; t < terms.size(); ++t)
+        in.fieldBlock(*terms[t], {kTermNames[t]});
 
+    // Files are in date order, so a day normally goes to the end; only one out of order, or a
+    // second block of a date (which replaces the first), takes the list's own insertion.
+    RivoDayTime* last = nullptr;
     while (in.remaining() > 0) {
         const int blockLine = in.nextLine();
         if (in.remaining() < kDayBlockLines)
@@ -239,14 +275,25 @@ AppState readPlan(const QByteArray& bytes, const QString& fileName)
                     u"日の記録が途中で終わっています（%1行のうち%2行しかありません）。"_s.arg(kDayBlockLines)
                         .arg(in.remaining()));
         auto day = std::make_unique<RivoDayTime>();
-        day->dateThisDay = in.date(plan.intYear, u"日の記録の日付"_s);
+        day->dateThisDay = in.date(plan.intYear, {u"日の記録の日付"});
         day->intThisDay = DayOfYear(day->dateThisDay);
         day->intWeekName = static_cast<std::int16_t>(Weekday(day->dateThisDay) - 1);
-        day->strSubject = in.text(u"日の記録の教科"_s);
-        day->strComment = in.text(u"日の記録の行事"_s);
-        day->boolNowPlanning = in.flag(u"日の記録の取消"_s);
+        day->strSubject = in.text({u"日の記録の教科"});
+        day->strComment = in.text({u"日の記録の行事"});
+        day->boolNowPlanning = in.flag({u"日の記録の取消"});
         day->boolWorkDay = true;
-        plan.objDayChain->appendDay(std::move(day)); // a second block of a date replaces the first
+        if (!last || day->dateThisDay > last->dateThisDay) {
+            RivoDayTime* added = day.get();
+            (last ? last->objNextDay : plan.objDayChain->objNextDay) = std::move(day);
+            last = added;
+        } else {
+            // A second block for the last day replaces that record, which then is the new last one.
+            const bool replacesLast = day->dateThisDay == last->dateThisDay;
+            RivoDayTime* added = day.get();
+            plan.objDayChain->appendDay(std::move(day));
+            if (replacesLast)
+                last = added;
+        }
     }
 
     // Sums the file cannot hold as unit counts make it a bad file, not a plan that fails later.

@@ -143,7 +143,7 @@ QByteArray serializePlan(const AppState& s)
 
     PlanText out(s.strFileName);
     for (int d = 0; d < 6; ++d)
-        out.text(s.strTimeCredit[static_cast<std::size_t>(d)], weekdayName(d) + u"の時限の長さ"_s);
+        out.text(s.strTimeCredit[static_cast<std::size_t>(d)], weekdayName(d).toString() + u"の時限の長さ"_s);
     out.number(s.intYear);
     out.number(s.intGrade);
     out.text(s.strClass, u"学級"_s);
@@ -163,7 +163,7 @@ QByteArray serializePlan(const AppState& s)
     // looks for them.
     const RivoDayTime* weekday = s.objWeekTimetable ? s.objWeekTimetable->objFirstDay : nullptr;
     for (int d = 0; d < 6; ++d) {
-        out.text(weekday ? weekday->strSubject : QString(), u"週時間割の"_s + weekdayName(d));
+        out.text(weekday ? weekday->strSubject : QString(), u"週時間割の"_s + weekdayName(d).toString());
         if (weekday)
             weekday = weekday->objNextDay.get();
     }

@@ -321,21 +321,26 @@ TEST(PlanFileReader, AcceptsLineFeedsLooseSpacesAndNoFinalLineEnd)
     }
 }
 
-TEST(PlanFileReader, LaterBlockOfTheSameDateReplacesTheEarlier)
+TEST(PlanFileReader, BlocksOutOfOrderAndRepeatedDatesKeepTheListInOrder)
 {
     AppState plan = makePlan(2001, 3);
-    addDay(plan, QDate(2001, 10, 16), u"国国国国国国国"_s, u"後"_s);
-    addDay(plan, QDate(2001, 10, 15), u"算算算算算算算"_s, u"前"_s);
+    addDay(plan, QDate(2001, 10, 15), u"算算算算算算算"_s, u"15"_s);
+    addDay(plan, QDate(2001, 10, 16), u"国国国国国国国"_s, u"16"_s);
     QList<QByteArray> lines = byteLines(serializePlan(plan));
-    // A third block for 15 October, after the one for the 16th.
-    lines << " 10"
-          << " 15" << cp932(u"体体体体体体体"_s) << cp932(u"再"_s) << "False";
+    // Then: 15 October again, 16 October (the last) again, 14 October, 17 October.
+    auto block = [&](int day, const char* event) {
+        lines << " 10" << QByteArray(" ") + QByteArray::number(day) << cp932(u"体体体体体体体"_s) << event
+              << "False";
+    };
+    block(15, "15b");
+    block(16, "16b");
+    block(14, "14");
+    block(17, "17");
     const AppState back = readPlan(joinLines(lines), u"x.rv"_s);
-    ASSERT_EQ(countDays(*back.objDayChain), 2);
-    const RivoDayTime* first = back.objDayChain->objNextDay.get();
-    EXPECT_EQ(first->dateThisDay, QDate(2001, 10, 15));
-    EXPECT_EQ(first->strComment, u"再"_s);
-    EXPECT_EQ(first->objNextDay->dateThisDay, QDate(2001, 10, 16));
+    QStringList order;
+    for (const RivoDayTime* d = back.objDayChain->objNextDay.get(); d; d = d->objNextDay.get())
+        order << u"%1:%2"_s.arg(d->dateThisDay.day()).arg(d->strComment);
+    EXPECT_EQ(order, (QStringList{u"14:14"_s, u"15:15b"_s, u"16:16b"_s, u"17:17"_s}));
 }
 
 TEST(PlanFileReader, HandWrittenFileReadsAsTheGrammarSays)
