@@ -97,7 +97,8 @@ public:
         for (const Checked& c : m_checked)
             if (!fitsCodePage(c.value))
                 fail(u"%1の%2はシフトJIS（CP932）にない文字なので保存できません。"_s.arg(name(c.what, c.day),
-                                                                                         offending(c.value)));
+                                                                                         offending(c.value)) +
+                     hint(c.value));
         fail(u"シフトJIS（CP932）に変換できませんでした。"_s);
     }
 
@@ -118,12 +119,35 @@ private:
     // The first character of a text the code page does not hold, for the message.
     static QString offending(const QString& value)
     {
-        for (char32_t c : value.toUcs4()) {
-            const QString one = QString::fromUcs4(&c, 1);
-            if (!fitsCodePage(one))
-                return u"「%1」（%2）"_s.arg(one, codePoint(c));
-        }
+        for (char32_t c : value.toUcs4())
+            if (!fitsCodePage(QString::fromUcs4(&c, 1)))
+                return u"「%1」（%2）"_s.arg(QString::fromUcs4(&c, 1), codePoint(c));
         return u"文字"_s;
+    }
+
+    // The form the code page has, when the offending character is a known look-alike.
+    static QString hint(const QString& value)
+    {
+        for (char32_t c : value.toUcs4())
+            if (!fitsCodePage(QString::fromUcs4(&c, 1)))
+                if (const char16_t alike = lookAlike(c))
+                    return u"「%1」に直すと保存できます。"_s.arg(QChar(alike));
+        return {};
+    }
+
+    // Characters that input methods give in a form the code page lacks, and the form it has.
+    static char16_t lookAlike(char32_t c)
+    {
+        switch (c) {
+        case U'\u301C': return u'\uFF5E'; // 〜 → ～
+        case U'\u2212': return u'\uFF0D'; // − → －
+        case U'\u2016': return u'\u2225'; // ‖ → ∥
+        case U'\u2014': return u'\u2015'; // — → ―
+        case U'\u00A2': return u'\uFFE0'; // ¢ → ￠
+        case U'\u00A3': return u'\uFFE1'; // £ → ￡
+        case U'\u00AC': return u'\uFFE2'; // ¬ → ￢
+        default: return 0;
+        }
     }
 
     QString m_file;

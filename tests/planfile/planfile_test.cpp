@@ -617,7 +617,8 @@ TEST_F(PlanFileOnDisk, TextTheFileCannotHoldIsRefused)
         const char16_t* character;
     };
     const Case cases[] = {
-        {"wave dash", [](AppState& s) { s.strTeacher = u"山田〜花子"_s; }, u"担任", u"U+301C"},
+        {"wave dash", [](AppState& s) { s.strTeacher = u"山田〜花子"_s; }, u"担任",
+         u"U+301C）はシフトJIS（CP932）にない文字なので保存できません。「～」に直すと保存できます。"},
         {"emoji in an event", [](AppState& s) { s.objDayChain->objNextDay->strComment = u"遠足😀"_s; },
          u"2001/4/5 の行事", u"U+1F600"},
         {"accented letter", [](AppState& s) { s.strClass = u"é"_s; }, u"学級", u"U+00E9"},
@@ -689,4 +690,22 @@ TEST(PlanFileFuzzRegressions, EveryKeptInputEndsCleanly)
             EXPECT_LE(e.line(), kMaxPlanFileLines + 1) << name.toStdString();
         }
     }
+}
+
+TEST_F(PlanFileOnDisk, PlanTooLongForTheReaderIsNotSaved)
+{
+    // Days of two school years, as after the year of a plan was changed: more lines than a file may hold.
+    AppState plan = makePlan(2001, 3);
+    plan.strFileName = path(u"plan.rv"_s);
+    writeFile(plan.strFileName, "previous contents");
+    for (int i = 0; i < 600; ++i)
+        addDay(plan, QDate(2001, 4, 1).addDays(i), u"国国国国国国国"_s);
+    ASSERT_GT(planFileLineCount(plan.intHolidayCount, 600), kMaxPlanFileLines);
+    try {
+        SavePlanFile(plan);
+        ADD_FAILURE() << "saved a file the reader refuses";
+    } catch (const PlanFileError& e) {
+        EXPECT_TRUE(e.message().contains(u"3001"_s)) << e.message().toStdString();
+    }
+    EXPECT_EQ(readFile(plan.strFileName), QByteArray("previous contents"));
 }
