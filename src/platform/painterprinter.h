@@ -34,7 +34,7 @@ public:
 
     // True once the device refused to start a document (no printer, a PDF path that cannot be
     // written); every drawing call after that does nothing.
-    bool hasFailed() const { return m_failed; }
+    bool hasFailed() const override { return m_failed; }
 
 private:
     QPainter* painter(); // begins the document on first use; nullptr when the device refused

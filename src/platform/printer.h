@@ -31,6 +31,8 @@ public:
     virtual void paintPicture(const QImage& picture, double x, double y, double width, double height) = 0;
     // Ends the document: the page is printed.
     virtual void endDoc() = 0;
+    // Whether the device refused the document; drawing never throws, so callers ask after endDoc.
+    virtual bool hasFailed() const { return false; }
 
     void printAt(double x, double y, const QString& text)
     {

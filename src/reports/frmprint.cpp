@@ -2,7 +2,6 @@
 
 #include "core/appstate.h"
 #include "core/mirteerror.h"
-#include "platform/painterprinter.h"
 #include "reports/weekplansheet.h"
 #include "reports/yearsheet.h"
 #include "ui/common/services.h"
@@ -112,8 +111,7 @@ template <typename Sheet> void frmPrint::printWith(Sheet&& sheet)
     const std::unique_ptr<Printer> printer = m_services.openPrinter(m_services.printer);
     sheet(*printer);
     // A printer that refused the document must not pass for a printed sheet.
-    if (const auto* painter = dynamic_cast<const PainterPrinter*>(printer.get());
-        painter && painter->hasFailed())
+    if (printer->hasFailed())
         throw MirteError(QStringLiteral("印刷できませんでした。プリンタの設定を確かめてください。"));
 }
 
