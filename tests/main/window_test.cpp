@@ -137,6 +137,7 @@ TEST_F(MainWindowTest, PlacementIsRestoredWithTheFormsWidth)
     EXPECT_EQ(window->size(), QSize(715, 560));
 
     window->move(40, 30);
+    dialogs.answerMessage(Dialogs::Answer::No); // 終了前にファイルを保存しますか。
     window->close();
     EXPECT_EQ(placement.saves, 1);
     EXPECT_EQ(placement.stored.left, 600);
@@ -160,6 +161,7 @@ TEST_F(MainWindowTest, MinimizedWindowKeepsTheStoredPlacement)
     open();
     window->showMinimized();
     ASSERT_TRUE(window->isMinimized());
+    dialogs.answerMessage(Dialogs::Answer::No);
     window->close();
     EXPECT_EQ(placement.saves, 0);
 }
@@ -170,6 +172,7 @@ TEST_F(MainWindowTest, ClosingHidesTheOtherWindows)
     open();
     child<QAction>(QStringLiteral("mnuEditModifyScedule"))->trigger();
     ASSERT_TRUE(wizard.page(Wizard::Step::Class)->isVisible());
+    dialogs.answerMessage(Dialogs::Answer::No);
     window->close();
     EXPECT_FALSE(wizard.page(Wizard::Step::Class)->isVisible());
     EXPECT_FALSE(window->isVisible());

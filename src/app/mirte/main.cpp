@@ -19,6 +19,7 @@ int main(int argc, char* argv[])
     installFontSubstitutions();
 
     Program program;
-    program.Main();
+    // QApplication has taken its own options (-platform …) off the list by now.
+    program.Main(planFileArgument(QApplication::arguments()));
     return QApplication::exec();
 }

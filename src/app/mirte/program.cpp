@@ -1,27 +1,43 @@
 #include "program.h"
 
+#include "core/mirteerror.h"
 #include "core/plandefaults.h"
+#include "planfile/planfile.h"
 #include "platform/painterprinter.h"
 #include "ui/main/frmmain.h"
 #include "ui/main/frmsplash.h"
 #include "ui/wizard/wizard.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
-Program::Program()
-    : m_services{m_dialogs,
-                 m_clock,
-                 m_placement,
+QString planFileArgument(const QStringList& arguments)
+{
+    if (arguments.size() != 2)
+        return {};
+    const QFileInfo file(arguments.at(1));
+    return file.isFile() ? file.absoluteFilePath() : QString();
+}
+
+Program::Program(Overrides overrides)
+    : m_services{overrides.dialogs ? *overrides.dialogs : m_qtDialogs,
+                 overrides.clock ? *overrides.clock : m_systemClock,
+                 overrides.placement ? *overrides.placement : m_settings,
                  m_printer,
-                 [](QPrinter& printer) { return std::make_unique<PainterPrinter>(printer); },
+                 overrides.openPrinter ? std::move(overrides.openPrinter)
+                                       : OpenPrinter([](QPrinter& printer) -> std::unique_ptr<Printer> {
+                                             return std::make_unique<PainterPrinter>(printer);
+                                         }),
                  m_activation},
       m_wizard(std::make_unique<Wizard>(m_state, m_services))
 {
 }
 
+Program::Program() : Program(Overrides{}) {}
+
 Program::~Program() = default;
 
-void Program::Main()
+void Program::Main(const QString& planFile)
 {
     frmSplash splash;
     splash.show();
@@ -35,5 +51,20 @@ void Program::Main()
     m_main->Form_Load();
 
     splash.close();
+
+    if (!planFile.isEmpty()) {
+        try {
+            LoadPlanFile(m_state, planFile);
+            m_state.boolStartWizard = false; // the plan is there: no start page
+        } catch (const PlanFileError& error) {
+            const QString where = error.line() > 0
+                                      ? QStringLiteral("%1 行目: %2").arg(error.line()).arg(error.message())
+                                      : error.message();
+            m_services.dialogs.message(
+                m_main.get(),
+                QStringLiteral("計画ファイルを読み込めませんでした。\n%1\n%2").arg(error.file(), where),
+                Dialogs::Buttons::Ok, Dialogs::Icon::Warning);
+        }
+    }
     m_activation.show(m_main.get());
 }

@@ -4,14 +4,20 @@
 #include "calendar/schoolday.h"
 #include "core/appstate.h"
 #include "core/mirteerror.h"
+#include "core/plandefaults.h"
 #include "core/subjects.h"
+#include "planfile/planfile.h"
 #include "platform/monthcalendar.h"
 #include "platform/subjectpictures.h"
+#include "reports/frmdisptimetable.h"
+#include "reports/frmprint.h"
 #include "ui/common/services.h"
 #include "ui/common/windowactivation.h"
+#include "ui/help/helpwindow.h"
 #include "ui/main/columnheading.h"
 #include "ui/main/mainplacement.h"
 #include "ui/main/mirteversion.h"
+#include "ui/main/planbackup.h"
 #include "ui/main/schoolevents.h"
 #include "ui/main/subjectframe.h"
 #include "ui/main/subjectstamps.h"
@@ -126,6 +132,8 @@ frmMain::frmMain(AppState& state, Services& services, Wizard& wizard, QWidget* p
 
     m_services.activation.setMainWindow(this);
     m_services.activation.watch(this, [this] { Form_Activate(); });
+    // A plan opened from the start page has a file: 上書き保存 at once.
+    connect(&m_wizard, &Wizard::planOpened, this, &frmMain::applyMenuRule);
 }
 
 frmMain::~frmMain() = default;
@@ -466,17 +474,29 @@ void frmMain::applyMenuRule()
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
+    // The close box asks about saving as 終了 does; after 終了 itself there is nothing left to ask.
+    bool mayClose = false;
+    guarded([this, &mayClose] { mayClose = askBeforeExit(); });
+    if (!mayClose) {
+        event->ignore();
+        return;
+    }
     guarded([this] { Form_Unload(); });
     QMainWindow::closeEvent(event);
 }
 
 void frmMain::Form_Unload()
 {
+    // Newest first: the windows of the menus, then the wizard's pages, then anything left over.
+    for (QWidget* w : {static_cast<QWidget*>(m_help.get()), static_cast<QWidget*>(m_print.get()),
+                       static_cast<QWidget*>(m_timeTable.get())})
+        if (w)
+            w->hide();
     m_wizard.hideAll();
     const QWidgetList windows = QApplication::topLevelWidgets();
-    for (auto it = windows.crbegin(); it != windows.crend(); ++it)
-        if (*it != this && (*it)->isVisible() && (*it)->isWindow())
-            (*it)->close();
+    for (QWidget* w : windows)
+        if (w != this && w->isVisible() && w->isWindow())
+            w->hide();
     if (!isMinimized())
         m_services.placement.save(placementTwips(QRect(pos(), size())));
 }
@@ -735,20 +755,198 @@ void frmMain::Command6_Click()
 }
 
 // ---------------------------------------------------------------------------------------------
-// Menus
+// Menus: the plan-file life cycle
 
-// The file items, the tally window and the help come with the plan-file life cycle and the
-// reports; until then their items do nothing.
-void frmMain::mnuFileNew_Click() {}
-void frmMain::mnuFileOpen_Click() {}
-void frmMain::mnuFileClose_Click() {}
-void frmMain::mnuFileSave_Click() {}
-void frmMain::mnuFileSaveAs_Click() {}
-void frmMain::mnuFilePageSetup_Click() {}
-void frmMain::mnuFilePrint_Click() {}
-void frmMain::mnuFileExit_Click() {}
-void frmMain::mnuViewShowTimeTable_Click() {}
-void frmMain::mnuHelpContents_Click() {}
+void frmMain::showPlanFileError(const PlanFileError& error, const QString& what)
+{
+    const QString where = error.line() > 0
+                              ? QStringLiteral("%1 行目: %2").arg(error.line()).arg(error.message())
+                              : error.message();
+    m_services.dialogs.message(this, QStringLiteral("%1\n%2\n%3").arg(what, error.file(), where),
+                               Dialogs::Buttons::Ok, Dialogs::Icon::Warning);
+}
+
+bool frmMain::savePlan()
+{
+    try {
+        if (SavePlanFile(m_state) == SaveResult::NothingToSave) {
+            m_services.dialogs.message(this, nothingToSaveMessage());
+            return false;
+        }
+    } catch (const PlanFileError& error) {
+        showPlanFileError(error, QStringLiteral("計画ファイルを保存できませんでした。"));
+        return false;
+    }
+    return true;
+}
+
+bool frmMain::savePlanAs()
+{
+    const QString path =
+        m_services.dialogs.saveFileName(this, QStringLiteral("ファイル名を付けて保存"), kPlanFileFilter);
+    if (path.isEmpty())
+        return false;
+    if (m_state.intYear == 0) {
+        // Nothing would be written, so the chosen file is left alone, backup step included.
+        m_services.dialogs.message(this, nothingToSaveMessage());
+        return false;
+    }
+    // The file's old content survives as its backup; the new one replaces it only once written
+    // whole, so a failed backup need not stop the save.
+    copyToBackup(path);
+    const QString previous = m_state.strFileName;
+    m_state.strFileName = path;
+    if (!savePlan()) {
+        m_state.strFileName = previous; // the plan still belongs where it was
+        return false;
+    }
+    return true;
+}
+
+bool frmMain::offerToSave(const QString& question)
+{
+    if (m_state.intYear == 0)
+        return true;
+    if (m_services.dialogs.message(this, question, Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
+        return true;
+    return m_state.strFileName.isEmpty() ? savePlanAs() : savePlan();
+}
+
+void frmMain::resetToEmptyPlan()
+{
+    mnuFileSave->setVisible(false);
+    mnuFileOpen->setVisible(true);
+    m_state.strFileName.clear();
+    SetDefaultWeekTables(m_state);
+    SetDefaultYearPlans(m_state);
+    // July first, so that April comes into view from the same side whatever month was shown.
+    MonthView1->setDisplayedDate(DateSerial(m_state.intYear, 7, 1));
+    MonthView1->setDisplayedDate(DateSerial(m_state.intYear, 4, 1));
+    subDispHoliday();
+    MonthView1_DateClick(DateSerial(m_state.intYear, 4, 1));
+}
+
+bool frmMain::askBeforeExit()
+{
+    if (!offerToSave(QStringLiteral("終了前にファイルを保存しますか。")))
+        return false;
+    // The close that follows asks no second time.
+    m_state.intYear = 0;
+    return true;
+}
+
+void frmMain::mnuFileNew_Click()
+{
+    guarded([this] {
+        if (!offerToSave(QStringLiteral("閉じる前にファイルを保存しますか。")))
+            return;
+        resetToEmptyPlan();
+        m_wizard.show(Wizard::Step::Class);
+    });
+}
+
+void frmMain::mnuFileOpen_Click()
+{
+    guarded([this] {
+        if (!offerToSave(QStringLiteral("閉じる前にファイルを保存しますか。")))
+            return;
+        const QString path = m_services.dialogs.openFileName(this, QStringLiteral("開く"), kPlanFileFilter);
+        if (path.isEmpty())
+            return;
+        try {
+            // The start page's reader: the plan is replaced only once the whole file was read.
+            m_wizard.planLoader()(m_state, path);
+        } catch (const PlanFileError& error) {
+            showPlanFileError(error, QStringLiteral("計画ファイルを読み込めませんでした。"));
+            return;
+        }
+        // Coming back from the file dialog is no new activation, so the window follows the
+        // loaded plan now: its school year, today's week in it, and 上書き保存.
+        Form_Activate();
+    });
+}
+
+void frmMain::mnuFileClose_Click()
+{
+    guarded([this] {
+        if (offerToSave(QStringLiteral("閉じる前にファイルを保存しますか。")))
+            resetToEmptyPlan();
+    });
+}
+
+void frmMain::mnuFileSave_Click()
+{
+    guarded([this] { savePlan(); });
+}
+
+void frmMain::mnuFileSaveAs_Click()
+{
+    guarded([this] { savePlanAs(); });
+}
+
+void frmMain::mnuFilePageSetup_Click()
+{
+    // Cancelled or failed, the printer keeps its settings and nothing is said.
+    try {
+        m_services.dialogs.pageSetupDialog(this, m_services.printer, QStringLiteral("ﾍﾟｰｼﾞ設定"));
+    } catch (...) {
+    }
+}
+
+void frmMain::mnuFilePrint_Click()
+{
+    guarded([this] {
+        if (!m_print)
+            m_print = std::make_unique<frmPrint>(m_state, m_services);
+        m_services.activation.show(m_print.get());
+    });
+}
+
+void frmMain::mnuFileExit_Click()
+{
+    guarded([this] {
+        if (askBeforeExit())
+            close();
+    });
+}
+
+// ---------------------------------------------------------------------------------------------
+// Menus: edit, view, help
+
+void frmMain::mnuViewShowTimeTable_Click()
+{
+    guarded([this] {
+        if (!m_timeTable)
+            m_timeTable = std::make_unique<frmDispTimeTable>(m_state, m_services);
+        m_services.activation.show(m_timeTable.get());
+    });
+}
+
+bool frmMain::showHelp(QWidget* owner)
+{
+    if (helpFileName().isEmpty())
+        return false;
+    if (!m_help)
+        m_help = std::make_unique<HelpWindow>();
+    if (!m_help->showContents())
+        return false;
+    if (owner && !m_help->isVisible())
+        m_help->move(owner->frameGeometry().center() - m_help->rect().center());
+    m_services.activation.show(m_help.get());
+    return true;
+}
+
+void frmMain::mnuHelpContents_Click()
+{
+    guarded([this] {
+        const bool shown = m_helpViewer ? m_helpViewer(this) : showHelp(this);
+        if (!shown)
+            m_services.dialogs.message(this,
+                                       QStringLiteral("ﾍﾙﾌﾟの目次を表示できません。 "
+                                                      "このﾌﾟﾛｼﾞｪｸﾄに関連付けられたﾍﾙﾌﾟが存在しません。"),
+                                       Dialogs::Buttons::Ok, Dialogs::Icon::Information, windowTitle());
+    });
+}
 
 void frmMain::mnuEditModifyScedule_Click()
 {

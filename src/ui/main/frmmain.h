@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 struct AppState;
 struct RivoDayTime;
@@ -27,6 +28,10 @@ class QStatusBar;
 class QTimer;
 class QToolButton;
 class SubjectFrame;
+class frmDispTimeTable;
+class frmPrint;
+class HelpWindow;
+class PlanFileError;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -34,6 +39,11 @@ class frmMain : public QMainWindow {
 public:
     frmMain(AppState& state, Services& services, Wizard& wizard, QWidget* parent = nullptr);
     ~frmMain() override;
+
+    // Opens the help at its contents for the window; false when there is no help to show. The
+    // program's own help window unless a test puts another in its place.
+    using HelpViewer = std::function<bool(QWidget* owner)>;
+    void setHelpViewer(HelpViewer viewer) { m_helpViewer = std::move(viewer); }
 
     // Once, when the program loads the window: the saved placement.
     void Form_Load();
@@ -70,7 +80,8 @@ public Q_SLOTS:
     void Command5_Click();
     void Command6_Click();
 
-    // File items: their work comes with the plan-file life cycle.
+    // The plan-file life cycle. Close, new, open and exit first offer to save an open plan and
+    // stop when the teacher wanted it saved and it was not.
     void mnuFileNew_Click();
     void mnuFileOpen_Click();
     void mnuFileClose_Click();
@@ -113,6 +124,17 @@ private:
     // Runs a user command; an error ends it with a message box, never leaving the event handler.
     void guarded(const std::function<void()>& command);
     void Form_Unload();
+    // The first step of the exit command; false when the program must stay open.
+    bool askBeforeExit();
+    // Asks whether to save the open plan (if any) and saves it on Yes; true when the plan may go.
+    bool offerToSave(const QString& question);
+    // Each true only when the plan was written.
+    bool savePlan();
+    bool savePlanAs();
+    // Close without its question: the empty plan of the same school year, the week of 1 April.
+    void resetToEmptyPlan();
+    void showPlanFileError(const PlanFileError& error, const QString& what);
+    bool showHelp(QWidget* owner);
     void applyPlacement(bool forceWidth);
     void applyMenuRule();
     void updateClockPanels();
@@ -160,6 +182,12 @@ private:
             *mnuEditModifyTimeCredit = nullptr, *mnuEditModifyWeek = nullptr, *mnuEditModifyYear = nullptr;
     QAction* mnuViewShowTimeTable = nullptr;
     QAction* mnuHelpContents = nullptr;
+
+    // Windows opened from the menus, created on first use.
+    std::unique_ptr<frmDispTimeTable> m_timeTable;
+    std::unique_ptr<frmPrint> m_print;
+    std::unique_ptr<HelpWindow> m_help;
+    HelpViewer m_helpViewer;
 
     std::array<Row, kWeekRows> m_rows{};
     std::array<QDate, 7> dateRow;                 // entry 6 unused
