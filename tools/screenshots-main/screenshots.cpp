@@ -1,5 +1,6 @@
 // screenshots_main OUTDIR [PLAN.rv]: the main window with a plan open (the example plan unless
-// another is named; a plan built here when there is none), and the splash window, as PNG files.
+// another is named; a plan built here when there is none), with each of its menus open, the help
+// window and the splash window, as PNG files.
 #include "calendar/schoolday.h"
 #include "planfile/planfile.h"
 #include "planfixture.h"
@@ -16,6 +17,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
 #include <QPrinter>
 #include <QStandardPaths>
 #include <QTest>
@@ -121,6 +125,36 @@ int main(int argc, char** argv)
     find<QComboBox>(&window, QStringLiteral("Combo3"))->setEditText(QStringLiteral("新一年入学説明会"));
     QTest::mouseClick(find<QAbstractButton>(&window, QStringLiteral("Command2")), Qt::LeftButton);
     ok = save(&window, out, QStringLiteral("main-recording.png")) && ok;
+
+    // Each menu open over the window: the popup is a window of its own, so it is painted onto the
+    // main window's picture where it stands.
+    QMenuBar* bar = window.menuBar();
+    const QStringList menus = {QStringLiteral("mnuFile"), QStringLiteral("mnuEdit"),
+                               QStringLiteral("mnuView"), QStringLiteral("mnuHelp")};
+    for (const QString& name : menus) {
+        auto* menu = find<QMenu>(&window, name);
+        bar->setActiveAction(menu->menuAction());
+        menu->popup(bar->mapToGlobal(bar->actionGeometry(menu->menuAction()).bottomLeft()));
+        QApplication::processEvents();
+        QPixmap picture = window.grab();
+        {
+            QPainter painter(&picture);
+            const QPoint at = window.mapFromGlobal(menu->mapToGlobal(QPoint()));
+            painter.drawPixmap(at, menu->grab());
+        }
+        menu->hide();
+        bar->setActiveAction(nullptr);
+        const QString path = out.filePath(QStringLiteral("main-menu-%1.png").arg(name.mid(3).toLower()));
+        const bool saved = picture.save(path);
+        QTextStream(saved ? stdout : stderr) << (saved ? "wrote " : "could not write ") << path << '\n';
+        ok = saved && ok;
+    }
+
+    // The help window, as the help menu opens it.
+    find<QAction>(&window, QStringLiteral("mnuHelpContents"))->trigger();
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("frmHelp") && w->isVisible())
+            ok = save(w, out, QStringLiteral("help.png")) && ok;
 
     frmSplash splash;
     splash.show();
