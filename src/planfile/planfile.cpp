@@ -56,11 +56,13 @@ SaveResult SavePlanFile(const AppState& state)
     // Everything is checked and encoded before the file is touched.
     const QByteArray bytes = serializePlan(state);
 
+    // Unbuffered, so that a full disk fails the write itself: Qt 6.4's commit() can report success
+    // after its own flush failed, which would leave an empty plan file behind.
     QSaveFile file(state.strFileName);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw PlanFileError(state.strFileName, 0,
                             u"ファイルに書き込めません（%1）。"_s.arg(file.errorString()));
-    if (file.write(bytes) != bytes.size()) {
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         const QString reason = file.errorString();
         file.cancelWriting();
         throw PlanFileError(state.strFileName, 0, u"ファイルに書き込めません（%1）。"_s.arg(reason));

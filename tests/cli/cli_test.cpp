@@ -418,3 +418,48 @@ TEST_F(Cli, ExampleGeneratorWritesTheCommittedExample)
                 check.out.contains(u"2組"_s));
     EXPECT_TRUE(check.out.contains(u"取消 1日"_s));
 }
+
+// ---------------------------------------------------------------------------------------------
+// print
+
+TEST_F(Cli, PrintWritesEachSheetAsOneA4Page)
+{
+    const QString plan = save(tallyPlan(), u"plan.rv"_s);
+    const struct {
+        const char* sheet;
+        const char* title;
+    } sheets[] = {{"year", "特 別 活 動"}, {"week", "時 間 割"}};
+    for (const auto& s : sheets) {
+        const QString pdf = m_dir.filePath(QLatin1String(s.sheet) + u".pdf"_s);
+        const CliRun r = cli({u"print"_s, plan, u"--sheet"_s, QLatin1String(s.sheet), u"--output"_s, pdf});
+        ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+        const QByteArray bytes = readFile(pdf);
+        ASSERT_TRUE(bytes.startsWith("%PDF")) << s.sheet;
+        EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "),
+                  1)
+            << s.sheet << ": one page";
+        const CliRun text = run(u"pdftotext"_s, {pdf, u"-"_s});
+        if (text.exitCode != 0)
+            continue; // poppler-utils missing: the page count above still holds
+        EXPECT_TRUE(text.out.contains(QString::fromUtf8(s.title)))
+            << s.sheet << text.out.left(400).toStdString();
+        EXPECT_TRUE(text.out.contains(u"山田 花子"_s)) << s.sheet << ": the teacher's name";
+    }
+}
+
+TEST_F(Cli, PrintRefusesWrongArgumentsAndBadFiles)
+{
+    const QString plan = save(tallyPlan(), u"plan.rv"_s);
+    const QString pdf = m_dir.filePath(u"out.pdf"_s);
+    for (const QStringList& args :
+         {QStringList{u"print"_s, plan, u"--sheet"_s, u"term"_s, u"--output"_s, pdf},
+          QStringList{u"print"_s, plan, u"--sheet"_s, u"year"_s},
+          QStringList{u"print"_s, u"--sheet"_s, u"year"_s, u"--output"_s, pdf}}) {
+        EXPECT_EQ(cli(args).exitCode, 2) << args.join(u' ').toStdString();
+    }
+    const QString bad = save(QByteArray("1333320\r\n"), u"bad.rv"_s);
+    const CliRun r = cli({u"print"_s, bad, u"--sheet"_s, u"year"_s, u"--output"_s, pdf});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.startsWith(bad + u":"_s)) << r.err.toStdString();
+    EXPECT_FALSE(QFile::exists(pdf)) << "nothing is printed from a file that cannot be read";
+}

@@ -9,3 +9,5 @@ int runProjection(const QStringList& arguments, CliContext& context);
 int runSchoolDays(const QStringList& arguments, CliContext& context);
 int runHolidays(const QStringList& arguments, CliContext& context);
 int runResave(const QStringList& arguments, CliContext& context);
+// Needs a QGuiApplication: main() creates one for this command only.
+int runPrint(const QStringList& arguments, CliContext& context);

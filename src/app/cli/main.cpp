@@ -5,8 +5,11 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QTextStream>
+#include <cstdio>
 #include <iterator>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -22,7 +25,31 @@ const Command kCommands[] = {
     {"holidays", "YEAR [--autumn-equinox DAY] [--vernal-equinox DAY] [--json]",
      u"その年度の祝日14件（日曜は月曜へ振替）", runHolidays},
     {"resave", "FILE OUT", u"計画ファイルを読み、このプログラムの形で OUT に書き直します", runResave},
+    {"print", "FILE --sheet year|week --output OUT.pdf",
+     u"年間の時数集計表か週間時間割計画表を A4 の PDF に印刷します", runPrint},
 };
+
+// Drawing a sheet needs fonts and a paint device, so that one command runs under a GUI application;
+// without a display it draws off screen. Every other command stays a plain console program.
+// Standard error carries "FILE:LINE: message" for scripts; the toolkit's own notes (a missing runtime
+// folder, say) would get in their way, so only its real errors pass.
+void toolkitMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[])
+{
+    if (argc > 1 && qstrcmp(argv[1], "print") == 0) {
+        qInstallMessageHandler(toolkitMessages);
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
 
 void printUsage(QTextStream& to)
 {
@@ -44,7 +71,7 @@ const Command* findCommand(const QString& name)
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
     QFile outFile;
     QFile errFile;
     outFile.open(stdout, QIODevice::WriteOnly);
@@ -55,7 +82,7 @@ int main(int argc, char* argv[])
     err.setEncoding(QStringConverter::Utf8);
     CliContext context{out, err};
 
-    const QStringList arguments = app.arguments().mid(1);
+    const QStringList arguments = app->arguments().mid(1);
     if (arguments.isEmpty() || arguments[0] == u"--help"_s || arguments[0] == u"-h"_s) {
         printUsage(arguments.isEmpty() ? err : out);
         return arguments.isEmpty() ? kExitUsage : kExitOk;
