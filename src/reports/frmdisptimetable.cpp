@@ -9,6 +9,7 @@
 #include "platform/twips.h"
 #include "totals/tally.h"
 #include "ui/common/services.h"
+#include "ui/common/usercommand.h"
 #include "ui/common/windowactivation.h"
 
 #include <QHBoxLayout>
@@ -104,7 +105,7 @@ frmDispTimeTable::frmDispTimeTable(AppState& state, Services& services, QWidget*
 
 void frmDispTimeTable::Form_Activate()
 {
-    try {
+    runUserCommand(m_services.dialogs, this, [this] {
         cmdCloseTimeTable->setFocus();
         // The wide maximum first, so that the new minimum is never above the old maximum.
         mvTimeTable->setMaxDate(QDate(9999, 12, 31));
@@ -118,10 +119,7 @@ void frmDispTimeTable::Form_Activate()
             formatGrid();
         subDispHoliday();
         mvTimeTable_DateClick(opening);
-    } catch (const MirteError& e) {
-        m_services.dialogs.message(this, e.description(), Dialogs::Buttons::Ok, Dialogs::Icon::Warning,
-                                   kApplicationTitle);
-    }
+    });
 }
 
 void frmDispTimeTable::formatGrid()

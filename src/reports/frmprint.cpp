@@ -5,6 +5,7 @@
 #include "reports/weekplansheet.h"
 #include "reports/yearsheet.h"
 #include "ui/common/services.h"
+#include "ui/common/usercommand.h"
 #include "ui/common/windowactivation.h"
 
 #include <QButtonGroup>
@@ -76,7 +77,7 @@ void frmPrint::Form_Activate()
 
 void frmPrint::cmdPrint_Click()
 {
-    try {
+    runUserCommand(m_services.dialogs, this, [this] {
         if (m_state.intYear == 0) {
             m_services.dialogs.message(this, QStringLiteral("印刷するデータがありません。"),
                                        Dialogs::Buttons::Ok, Dialogs::Icon::None, kApplicationTitle);
@@ -93,10 +94,7 @@ void frmPrint::cmdPrint_Click()
         case 7: subPrintWeekPlan(); break;
         default: break;
         }
-    } catch (const MirteError& e) {
-        m_services.dialogs.message(this, e.description(), Dialogs::Buttons::Ok, Dialogs::Icon::Warning,
-                                   kApplicationTitle);
-    }
+    });
 }
 
 void frmPrint::cmdPrintClose_Click()

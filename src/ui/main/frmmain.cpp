@@ -1,5 +1,7 @@
 #include "ui/main/frmmain.h"
 
+#include "ui/common/usercommand.h"
+
 #include "calendar/dates.h"
 #include "calendar/schoolday.h"
 #include "core/appstate.h"
@@ -405,19 +407,6 @@ void frmMain::updateClockPanels()
 // ---------------------------------------------------------------------------------------------
 // Life cycle
 
-void frmMain::guarded(const std::function<void()>& command)
-{
-    try {
-        command();
-    } catch (const MirteError& e) {
-        m_services.dialogs.message(this, e.description());
-    } catch (const std::exception& e) {
-        m_services.dialogs.message(
-            this,
-            QStringLiteral("予期しないエラーが発生しました。（%1）").arg(QString::fromLocal8Bit(e.what())));
-    }
-}
-
 void frmMain::applyPlacement(bool forceWidth)
 {
     QList<QRect> screens;
@@ -433,12 +422,12 @@ void frmMain::applyPlacement(bool forceWidth)
 
 void frmMain::Form_Load()
 {
-    guarded([this] { applyPlacement(false); });
+    runUserCommand(m_services.dialogs, this, [this] { applyPlacement(false); });
 }
 
 void frmMain::Form_Activate()
 {
-    guarded([this] {
+    runUserCommand(m_services.dialogs, this, [this] {
         applyPlacement(true);
         if (m_state.boolStartWizard)
             m_wizard.show(Wizard::Step::Start);
@@ -476,12 +465,12 @@ void frmMain::closeEvent(QCloseEvent* event)
 {
     // The close box asks about saving as 終了 does; after 終了 itself there is nothing left to ask.
     bool mayClose = false;
-    guarded([this, &mayClose] { mayClose = askBeforeExit(); });
+    runUserCommand(m_services.dialogs, this, [this, &mayClose] { mayClose = askBeforeExit(); });
     if (!mayClose) {
         event->ignore();
         return;
     }
-    guarded([this] { Form_Unload(); });
+    runUserCommand(m_services.dialogs, this, [this] { Form_Unload(); });
     QMainWindow::closeEvent(event);
 }
 
@@ -623,7 +612,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 
 void frmMain::cmdSubject_Click(int index)
 {
-    guarded([this, index] {
+    runUserCommand(m_services.dialogs, this, [this, index] {
         const QPushButton* button = cmdSubject.at(std::size_t(index));
         fraSubject->setMouseIcon(button->property(kPictureProperty).value<QPixmap>());
         fraSubject->setTag(button->text());
@@ -650,7 +639,7 @@ void frmMain::showStamp(QToolButton* button, const QString& caption, const QPixm
 
 void frmMain::stamp(QToolButton* button)
 {
-    guarded([this, button] {
+    runUserCommand(m_services.dialogs, this, [this, button] {
         // The same subject again takes the stamp off; with none picked, a stamped period empties.
         if (button->text() != fraSubject->tag())
             showStamp(button, fraSubject->tag(), fraSubject->mouseIcon());
@@ -697,7 +686,7 @@ std::array<QString, kPeriodCount> frmMain::rowCaptions(int r) const
 
 void frmMain::registerOrCancel(int r)
 {
-    guarded([this, r] {
+    runUserCommand(m_services.dialogs, this, [this, r] {
         const Row& c = m_rows[std::size_t(r)];
         const QDate date = dateRow[std::size_t(r)];
         if (isZeroDate(date) || !m_state.objDayChain)
@@ -759,11 +748,8 @@ void frmMain::Command6_Click()
 
 void frmMain::showPlanFileError(const PlanFileError& error, const QString& what)
 {
-    const QString where = error.line() > 0
-                              ? QStringLiteral("%1 行目: %2").arg(error.line()).arg(error.message())
-                              : error.message();
-    m_services.dialogs.message(this, QStringLiteral("%1\n%2\n%3").arg(what, error.file(), where),
-                               Dialogs::Buttons::Ok, Dialogs::Icon::Warning);
+    m_services.dialogs.message(this, planFileErrorText(error, what), Dialogs::Buttons::Ok,
+                               Dialogs::Icon::Warning);
 }
 
 bool frmMain::savePlan()
@@ -837,7 +823,7 @@ bool frmMain::askBeforeExit()
 
 void frmMain::mnuFileNew_Click()
 {
-    guarded([this] {
+    runUserCommand(m_services.dialogs, this, [this] {
         if (!offerToSave(QStringLiteral("閉じる前にファイルを保存しますか。")))
             return;
         resetToEmptyPlan();
@@ -847,7 +833,7 @@ void frmMain::mnuFileNew_Click()
 
 void frmMain::mnuFileOpen_Click()
 {
-    guarded([this] {
+    runUserCommand(m_services.dialogs, this, [this] {
         if (!offerToSave(QStringLiteral("閉じる前にファイルを保存しますか。")))
             return;
         const QString path = m_services.dialogs.openFileName(this, QStringLiteral("開く"), kPlanFileFilter);
@@ -868,7 +854,7 @@ void frmMain::mnuFileOpen_Click()
 
 void frmMain::mnuFileClose_Click()
 {
-    guarded([this] {
+    runUserCommand(m_services.dialogs, this, [this] {
         if (offerToSave(QStringLiteral("閉じる前にファイルを保存しますか。")))
             resetToEmptyPlan();
     });
@@ -876,12 +862,12 @@ void frmMain::mnuFileClose_Click()
 
 void frmMain::mnuFileSave_Click()
 {
-    guarded([this] { savePlan(); });
+    runUserCommand(m_services.dialogs, this, [this] { savePlan(); });
 }
 
 void frmMain::mnuFileSaveAs_Click()
 {
-    guarded([this] { savePlanAs(); });
+    runUserCommand(m_services.dialogs, this, [this] { savePlanAs(); });
 }
 
 void frmMain::mnuFilePageSetup_Click()
@@ -895,7 +881,7 @@ void frmMain::mnuFilePageSetup_Click()
 
 void frmMain::mnuFilePrint_Click()
 {
-    guarded([this] {
+    runUserCommand(m_services.dialogs, this, [this] {
         if (!m_print)
             m_print = std::make_unique<frmPrint>(m_state, m_services);
         m_services.activation.show(m_print.get());
@@ -904,7 +890,7 @@ void frmMain::mnuFilePrint_Click()
 
 void frmMain::mnuFileExit_Click()
 {
-    guarded([this] {
+    runUserCommand(m_services.dialogs, this, [this] {
         if (askBeforeExit())
             close();
     });
@@ -915,7 +901,7 @@ void frmMain::mnuFileExit_Click()
 
 void frmMain::mnuViewShowTimeTable_Click()
 {
-    guarded([this] {
+    runUserCommand(m_services.dialogs, this, [this] {
         if (!m_timeTable)
             m_timeTable = std::make_unique<frmDispTimeTable>(m_state, m_services);
         m_services.activation.show(m_timeTable.get());
@@ -938,7 +924,7 @@ bool frmMain::showHelp(QWidget* owner)
 
 void frmMain::mnuHelpContents_Click()
 {
-    guarded([this] {
+    runUserCommand(m_services.dialogs, this, [this] {
         const bool shown = m_helpViewer ? m_helpViewer(this) : showHelp(this);
         if (!shown)
             m_services.dialogs.message(this,
@@ -950,25 +936,25 @@ void frmMain::mnuHelpContents_Click()
 
 void frmMain::mnuEditModifyScedule_Click()
 {
-    guarded([this] { m_wizard.show(Wizard::Step::Class); });
+    runUserCommand(m_services.dialogs, this, [this] { m_wizard.show(Wizard::Step::Class); });
 }
 void frmMain::mnuEditModifyHoliday_Click()
 {
-    guarded([this] { m_wizard.show(Wizard::Step::HolidayRules); });
+    runUserCommand(m_services.dialogs, this, [this] { m_wizard.show(Wizard::Step::HolidayRules); });
 }
 void frmMain::mnuEditModifySpecial_Click()
 {
-    guarded([this] { m_wizard.show(Wizard::Step::HolidayCalendar); });
+    runUserCommand(m_services.dialogs, this, [this] { m_wizard.show(Wizard::Step::HolidayCalendar); });
 }
 void frmMain::mnuEditModifyTimeCredit_Click()
 {
-    guarded([this] { m_wizard.show(Wizard::Step::PeriodLengths); });
+    runUserCommand(m_services.dialogs, this, [this] { m_wizard.show(Wizard::Step::PeriodLengths); });
 }
 void frmMain::mnuEditModifyWeek_Click()
 {
-    guarded([this] { m_wizard.show(Wizard::Step::Timetable); });
+    runUserCommand(m_services.dialogs, this, [this] { m_wizard.show(Wizard::Step::Timetable); });
 }
 void frmMain::mnuEditModifyYear_Click()
 {
-    guarded([this] { m_wizard.show(Wizard::Step::AnnualPlan); });
+    runUserCommand(m_services.dialogs, this, [this] { m_wizard.show(Wizard::Step::AnnualPlan); });
 }

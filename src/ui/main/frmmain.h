@@ -121,8 +121,6 @@ private:
     void buildWeekRows();
     void buildStatusBar();
 
-    // Runs a user command; an error ends it with a message box, never leaving the event handler.
-    void guarded(const std::function<void()>& command);
     void Form_Unload();
     // The first step of the exit command; false when the program must stay open.
     bool askBeforeExit();

@@ -3,6 +3,7 @@
 #include "core/appstate.h"
 #include "core/mirteerror.h"
 #include "ui/common/services.h"
+#include "ui/common/usercommand.h"
 #include "ui/common/windowactivation.h"
 #include "ui/wizard/wizard.h"
 #include "ui/wizard/wizardpage.h"
@@ -69,7 +70,7 @@ void frmWiz0::Form_Activate()
 
 void frmWiz0::cmdWiz0Next_Click()
 {
-    runCommand(m_services, this, [this] {
+    runUserCommand(m_services.dialogs, this, [this] {
         if (optWiz0NewOrOld[0]->isChecked())
             m_wizard.next(Wizard::Step::Start);
         else
@@ -88,11 +89,8 @@ void frmWiz0::openPlanFile()
     try {
         m_wizard.planLoader()(m_state, path);
     } catch (const PlanFileError& error) {
-        const QString where = error.line() > 0
-                                  ? QStringLiteral("%1 行目: %2").arg(error.line()).arg(error.message())
-                                  : error.message();
         m_services.dialogs.message(
-            this, QStringLiteral("計画ファイルを読み込めませんでした。\n%1\n%2").arg(error.file(), where),
+            this, planFileErrorText(error, QStringLiteral("計画ファイルを読み込めませんでした。")),
             Dialogs::Buttons::Ok, Dialogs::Icon::Warning);
         return;
     }

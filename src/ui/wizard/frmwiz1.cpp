@@ -3,6 +3,7 @@
 #include "core/appstate.h"
 #include "core/units.h"
 #include "ui/common/services.h"
+#include "ui/common/usercommand.h"
 #include "ui/common/windowactivation.h"
 #include "ui/wizard/classrules.h"
 #include "ui/wizard/wizard.h"
@@ -150,7 +151,7 @@ void frmWiz1::subSaveClass()
 
 void frmWiz1::cboWiz1Year_Click()
 {
-    runCommand(m_services, this, [this] {
+    runUserCommand(m_services.dialogs, this, [this] {
         // A new year moves the main calendar to it at the main window's next activation.
         m_state.boolCalendarShown = false;
         subSaveClass();
@@ -159,17 +160,17 @@ void frmWiz1::cboWiz1Year_Click()
 
 void frmWiz1::cboWiz1Class_Click(int)
 {
-    runCommand(m_services, this, [this] { subSaveClass(); });
+    runUserCommand(m_services.dialogs, this, [this] { subSaveClass(); });
 }
 
 void frmWiz1::txtWiz1Teacher_Click()
 {
-    runCommand(m_services, this, [this] { subSaveClass(); });
+    runUserCommand(m_services.dialogs, this, [this] { subSaveClass(); });
 }
 
 void frmWiz1::cmdWiz1Next_Click()
 {
-    runCommand(m_services, this, [this] {
+    runUserCommand(m_services.dialogs, this, [this] {
         subSaveClass();
         m_wizard.next(Wizard::Step::Class);
     });
@@ -177,7 +178,7 @@ void frmWiz1::cmdWiz1Next_Click()
 
 void frmWiz1::cmdWiz1Before_Click()
 {
-    runCommand(m_services, this, [this] {
+    runUserCommand(m_services.dialogs, this, [this] {
         subSaveClass();
         m_wizard.before(Wizard::Step::Class);
     });

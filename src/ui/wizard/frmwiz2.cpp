@@ -3,6 +3,7 @@
 #include "calendar/nationalholidays.h"
 #include "core/appstate.h"
 #include "ui/common/services.h"
+#include "ui/common/usercommand.h"
 #include "ui/common/windowactivation.h"
 #include "ui/wizard/holidayboxes.h"
 #include "ui/wizard/wizard.h"
@@ -192,7 +193,7 @@ void frmWiz2::subSaveHolidays()
 
 void frmWiz2::cmdWiz2Next_Click()
 {
-    runCommand(m_services, this, [this] {
+    runUserCommand(m_services.dialogs, this, [this] {
         subSaveHolidays();
         m_wizard.next(Wizard::Step::HolidayRules);
     });
@@ -200,7 +201,7 @@ void frmWiz2::cmdWiz2Next_Click()
 
 void frmWiz2::cmdWiz2Before_Click()
 {
-    runCommand(m_services, this, [this] {
+    runUserCommand(m_services.dialogs, this, [this] {
         subSaveHolidays();
         m_wizard.before(Wizard::Step::HolidayRules);
     });

@@ -5,6 +5,7 @@
 #include "core/appstate.h"
 #include "platform/monthcalendar.h"
 #include "ui/common/services.h"
+#include "ui/common/usercommand.h"
 #include "ui/common/windowactivation.h"
 #include "ui/wizard/daysoff.h"
 #include "ui/wizard/dlgresultsorry.h"
@@ -95,7 +96,7 @@ frmWiz3::frmWiz3(AppState& state, Services& services, Wizard& wizard, QWidget* p
 
 void frmWiz3::Form_Activate()
 {
-    runCommand(m_services, this, [this] {
+    runUserCommand(m_services.dialogs, this, [this] {
         cmdWiz3Next->setFocus();
         std::array<int, 4> counts{}; // terms 1–3, year
         for (int k = 0; k < 3; ++k) {
@@ -138,7 +139,7 @@ void frmWiz3::writeLabels()
 
 void frmWiz3::mvWiz3Calendar_DateClick(int index, const QDate& date)
 {
-    runCommand(m_services, this, [&] {
+    runUserCommand(m_services.dialogs, this, [&] {
         if (index < 0 || index > 2)
             return;
         MonthCalendar* calendar = mvWiz3Calendar[static_cast<std::size_t>(index)];
@@ -185,12 +186,12 @@ void frmWiz3::hideEvent(QHideEvent* event)
 
 void frmWiz3::cmdWiz3Next_Click()
 {
-    runCommand(m_services, this, [this] { m_wizard.next(Wizard::Step::HolidayCalendar); });
+    runUserCommand(m_services.dialogs, this, [this] { m_wizard.next(Wizard::Step::HolidayCalendar); });
 }
 
 void frmWiz3::cmdWiz3Before_Click()
 {
-    runCommand(m_services, this, [this] { m_wizard.before(Wizard::Step::HolidayCalendar); });
+    runUserCommand(m_services.dialogs, this, [this] { m_wizard.before(Wizard::Step::HolidayCalendar); });
 }
 
 void frmWiz3::cmdWiz3Cancel_Click()

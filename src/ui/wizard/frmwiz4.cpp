@@ -6,6 +6,7 @@
 #include "totals/projection.h"
 #include "totals/yeartotals.h"
 #include "ui/common/services.h"
+#include "ui/common/usercommand.h"
 #include "ui/common/windowactivation.h"
 #include "ui/wizard/wizard.h"
 #include "ui/wizard/wizardpage.h"
@@ -200,7 +201,7 @@ void frmWiz4::prepareGrids()
 
 void frmWiz4::Form_Activate()
 {
-    runCommand(m_services, this, [this] {
+    runUserCommand(m_services.dialogs, this, [this] {
         m_loaded = false;
         prepareGrids();
         if (m_state.objYearBase)
@@ -283,7 +284,7 @@ void frmWiz4::subSaveYearPlan()
 
 void frmWiz4::boxGotFocus(QLineEdit* box)
 {
-    runCommand(m_services, this, [&] { subSaveYearPlan(); });
+    runUserCommand(m_services.dialogs, this, [&] { subSaveYearPlan(); });
     // Typing replaces the whole value; a mouse click would place the cursor after this, so the
     // selection is made again once the click is through.
     box->selectAll();
@@ -346,7 +347,7 @@ void frmWiz4::hideEvent(QHideEvent* event)
 
 void frmWiz4::cmdWiz4Before_Click()
 {
-    runCommand(m_services, this, [this] { m_wizard.before(Wizard::Step::AnnualPlan); });
+    runUserCommand(m_services.dialogs, this, [this] { m_wizard.before(Wizard::Step::AnnualPlan); });
 }
 
 void frmWiz4::cmdWiz4End_Click()

@@ -5,6 +5,7 @@
 #include "platform/subjectpictures.h"
 #include "totals/weektotals.h"
 #include "ui/common/services.h"
+#include "ui/common/usercommand.h"
 #include "ui/common/windowactivation.h"
 #include "ui/wizard/timetablerules.h"
 #include "ui/wizard/wizard.h"
@@ -166,7 +167,7 @@ void frmWiz5::setPeriod(int weekday, int period, QChar initial)
 
 void frmWiz5::Form_Activate()
 {
-    runCommand(m_services, this, [this] {
+    runUserCommand(m_services.dialogs, this, [this] {
         cmdWiz5Next->setFocus();
         const RivoDayTime* day = m_state.objWeekTimetable ? m_state.objWeekTimetable->objFirstDay : nullptr;
         for (; day; day = day->objNextDay.get()) {
@@ -202,7 +203,7 @@ void frmWiz5::cmdWiz5Subject_Click(int index)
 
 void frmWiz5::cmdWiz5Plan_Click(int weekday, int period)
 {
-    runCommand(m_services, this, [&] {
+    runUserCommand(m_services.dialogs, this, [&] {
         if (weekday < 1 || weekday > 6 || period < 0 || period > 6)
             return;
         const QString current = m_current >= 0 ? paletteName(m_current) : QString();
@@ -241,12 +242,12 @@ void frmWiz5::subDispWeekTime()
 
 void frmWiz5::cmdWiz5Next_Click()
 {
-    runCommand(m_services, this, [this] { m_wizard.next(Wizard::Step::Timetable); });
+    runUserCommand(m_services.dialogs, this, [this] { m_wizard.next(Wizard::Step::Timetable); });
 }
 
 void frmWiz5::cmdWiz5Before_Click()
 {
-    runCommand(m_services, this, [this] { m_wizard.before(Wizard::Step::Timetable); });
+    runUserCommand(m_services.dialogs, this, [this] { m_wizard.before(Wizard::Step::Timetable); });
 }
 
 void frmWiz5::cmdWiz5Cancel_Click()

@@ -3,6 +3,7 @@
 #include "core/appstate.h"
 #include "core/plandefaults.h"
 #include "ui/common/services.h"
+#include "ui/common/usercommand.h"
 #include "ui/common/windowactivation.h"
 #include "ui/wizard/periodlengths.h"
 #include "ui/wizard/wizard.h"
@@ -118,7 +119,7 @@ void frmWiz6::subSaveWeekCredit()
 
 void frmWiz6::cmdWiz6Next_Click()
 {
-    runCommand(m_services, this, [this] {
+    runUserCommand(m_services.dialogs, this, [this] {
         subSaveWeekCredit();
         m_wizard.next(Wizard::Step::PeriodLengths);
     });
@@ -126,7 +127,7 @@ void frmWiz6::cmdWiz6Next_Click()
 
 void frmWiz6::cmdWiz6Before_Click()
 {
-    runCommand(m_services, this, [this] {
+    runUserCommand(m_services.dialogs, this, [this] {
         subSaveWeekCredit();
         m_wizard.before(Wizard::Step::PeriodLengths);
     });

@@ -64,17 +64,3 @@ void addButtonRow(QBoxLayout* layout, std::initializer_list<QPushButton*> button
     }
     layout->addLayout(row);
 }
-
-void runCommand(Services& services, QWidget* window, const std::function<void()>& command)
-{
-    try {
-        command();
-    } catch (const MirteError& error) {
-        services.dialogs.message(window, error.description(), Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
-    } catch (const std::exception& error) {
-        services.dialogs.message(
-            window,
-            QStringLiteral("処理を続けられませんでした。\n%1").arg(QString::fromLocal8Bit(error.what())),
-            Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
-    }
-}

@@ -27,7 +27,3 @@ QLabel* makeLabel(QWidget* parent, const QString& objectName, const QString& tex
 
 // The foot row of a page: the buttons right-aligned in the order given (null ones left out).
 void addButtonRow(QBoxLayout* layout, std::initializer_list<QPushButton*> buttons);
-
-// Runs a user command of `window`. An error of the program's family (or any other) ends the command
-// and is shown in a message box; it never leaves the Qt event handler that ran the command.
-void runCommand(Services& services, QWidget* window, const std::function<void()>& command);

@@ -1,0 +1,26 @@
+#include "ui/common/usercommand.h"
+
+#include "core/mirteerror.h"
+#include "platform/dialogs.h"
+
+void runUserCommand(Dialogs& dialogs, QWidget* window, const std::function<void()>& command)
+{
+    try {
+        command();
+    } catch (const MirteError& error) {
+        dialogs.message(window, error.description(), Dialogs::Buttons::Ok, Dialogs::Icon::Warning);
+    } catch (const std::exception& error) {
+        dialogs.message(
+            window,
+            QStringLiteral("予期しないエラーが発生しました。\n%1").arg(QString::fromLocal8Bit(error.what())),
+            Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
+    }
+}
+
+QString planFileErrorText(const PlanFileError& error, const QString& whatFailed)
+{
+    const QString where = error.line() > 0
+                              ? QStringLiteral("%1 行目: %2").arg(error.line()).arg(error.message())
+                              : error.message();
+    return QStringLiteral("%1\n%2\n%3").arg(whatFailed, error.file(), where);
+}
