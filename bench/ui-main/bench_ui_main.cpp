@@ -9,6 +9,7 @@
 #include "planfile/planformat.h"
 #include "planfixture.h"
 #include "platform/recordingprinter.h"
+#include "ui/common/quietservices.h"
 #include "ui/main/frmmain.h"
 
 #include <QAction>
@@ -20,21 +21,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-// Answers every question the cautious way; the benchmarks never ask one.
-class SilentDialogs final : public Dialogs {
-public:
-    Answer message(QWidget*, const QString&, Buttons, Icon, const QString&) override { return Answer::No; }
-    QString openFileName(QWidget*, const QString&, const QString&) override { return {}; }
-    QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
-    bool printDialog(QWidget*, QPrinter&) override { return false; }
-    bool pageSetupDialog(QWidget*, QPrinter&, const QString&) override { return false; }
-};
-
-class FixedPlacement final : public PlacementStore {
-public:
-    WindowPlacement load() const override { return {}; }
-    void save(const WindowPlacement&) override {}
-};
 
 int registerWholeYear(AppState& state)
 {
@@ -55,18 +41,9 @@ void BM_WeekOfPickedDate(benchmark::State& st)
     AppState state;
     makePlan(state, 2001);
     const int days = registerWholeYear(state);
-    SilentDialogs dialogs;
-    FixedClock clock(QDate(2001, 10, 17));
-    FixedPlacement placement;
-    QPrinter printer;
-    WindowActivation activation;
-    Services services{
-        dialogs,
-        clock,
-        placement,
-        printer,
-        [](QPrinter&) -> std::unique_ptr<Printer> { return std::make_unique<RecordingPrinter>(); },
-        activation};
+    QuietServices quiet(QDate(2001, 10, 17));
+    Services& services = quiet.services;
+    WindowActivation& activation = quiet.activation;
     Wizard wizard(state, services);
     frmMain window(state, services, wizard);
     window.Form_Load();
@@ -134,17 +111,9 @@ void BM_FileCommandOnLargestPlan(benchmark::State& st)
     AppState state;
     makePlan(state, 2001);
     OpenDialogs dialogs(path);
-    FixedClock clock(QDate(2001, 10, 17));
-    FixedPlacement placement;
-    QPrinter printer;
-    WindowActivation activation;
-    Services services{
-        dialogs,
-        clock,
-        placement,
-        printer,
-        [](QPrinter&) -> std::unique_ptr<Printer> { return std::make_unique<RecordingPrinter>(); },
-        activation};
+    QuietServices quiet(QDate(2001, 10, 17), &dialogs);
+    Services& services = quiet.services;
+    WindowActivation& activation = quiet.activation;
     Wizard wizard(state, services);
     frmMain window(state, services, wizard);
     window.Form_Load();

@@ -9,6 +9,7 @@
 #include "reports/frmdisptimetable.h"
 #include "reports/pdfexport.h"
 #include "reports/yearsheet.h"
+#include "ui/common/quietservices.h"
 #include "ui/common/services.h"
 #include "ui/common/windowactivation.h"
 
@@ -18,21 +19,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-class SilentDialogs final : public Dialogs {
-public:
-    Answer message(QWidget*, const QString&, Buttons, Icon, const QString&) override { return Answer::Ok; }
-    QString openFileName(QWidget*, const QString&, const QString&) override { return {}; }
-    QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
-    bool printDialog(QWidget*, QPrinter&) override { return false; }
-    bool pageSetupDialog(QWidget*, QPrinter&, const QString&) override { return false; }
-};
-
-class FixedPlacement final : public PlacementStore {
-public:
-    WindowPlacement load() const override { return {}; }
-    void save(const WindowPlacement&) override {}
-};
 
 // The example plan with every school day of its year registered (those it has keep their lessons).
 std::unique_ptr<AppState> fullYear()
@@ -85,18 +71,9 @@ BENCHMARK(BM_AnnualSheetLayout)->Unit(benchmark::kMillisecond);
 void BM_TallyDatePick(benchmark::State& st)
 {
     auto state = fullYear();
-    SilentDialogs dialogs;
-    FixedClock clock(QDate(2001, 10, 17));
-    FixedPlacement placement;
-    QPrinter printer;
-    WindowActivation activation;
-    Services services{
-        dialogs,
-        clock,
-        placement,
-        printer,
-        [](QPrinter&) -> std::unique_ptr<Printer> { return std::make_unique<RecordingPrinter>(); },
-        activation};
+    QuietServices quiet(QDate(2001, 10, 17));
+    Services& services = quiet.services;
+    WindowActivation& activation = quiet.activation;
     frmDispTimeTable window(*state, services);
     activation.show(&window);
     const QDate first(state->intYear, 4, 1);

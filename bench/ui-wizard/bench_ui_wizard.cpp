@@ -5,32 +5,22 @@
 #include "calendar/nationalholidays.h"
 #include "calendar/schoolday.h"
 #include "core/appstate.h"
-#include "core/clock.h"
 #include "core/plandefaults.h"
-#include "platform/placementstore.h"
-#include "platform/printer.h"
-#include "platform/qtdialogs.h"
+#include "ui/common/quietservices.h"
 #include "ui/common/services.h"
-#include "ui/common/windowactivation.h"
 #include "ui/wizard/frmwiz3.h"
 #include "ui/wizard/frmwiz4.h"
 #include "ui/wizard/wizard.h"
 #include "ui/wizard/yearplanboxes.h"
 
 #include <QApplication>
-#include <QPrinter>
 #include <benchmark/benchmark.h>
 
 namespace {
 struct FullPlan {
     AppState state;
-    QtDialogs dialogs;
-    FixedClock clock{QDate(2004, 10, 1)};
-    PlacementStore placement;
-    QPrinter printer;
-    WindowActivation activation;
-    Services services{
-        dialogs, clock, placement, printer, [](QPrinter&) { return std::unique_ptr<Printer>(); }, activation};
+    QuietServices quiet{QDate(2004, 10, 1)};
+    Services& services = quiet.services;
     Wizard wizard{state, services};
 
     FullPlan()

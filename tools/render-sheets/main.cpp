@@ -12,6 +12,7 @@
 #include "reports/frmdisptimetable.h"
 #include "reports/frmprint.h"
 #include "reports/pdfexport.h"
+#include "ui/common/quietservices.h"
 #include "ui/common/services.h"
 #include "ui/common/windowactivation.h"
 
@@ -24,19 +25,6 @@
 #include <cstdio>
 
 namespace {
-
-class NoDialogs final : public Dialogs {
-public:
-    Answer message(QWidget*, const QString& text, Buttons, Icon, const QString&) override
-    {
-        std::fprintf(stderr, "message: %s\n", qPrintable(text));
-        return Answer::Ok;
-    }
-    QString openFileName(QWidget*, const QString&, const QString&) override { return {}; }
-    QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
-    bool printDialog(QWidget*, QPrinter&) override { return false; }
-    bool pageSetupDialog(QWidget*, QPrinter&, const QString&) override { return false; }
-};
 
 void toPng(const QString& pdf)
 {
@@ -105,18 +93,10 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    NoDialogs dialogs;
-    FixedClock clock(state.dateSelected.isValid() ? state.dateSelected : QDate(state.intYear, 10, 17));
-    PlacementStore placement;
-    QPrinter printer;
-    WindowActivation activation;
-    Services services{
-        dialogs,
-        clock,
-        placement,
-        printer,
-        [](QPrinter&) -> std::unique_ptr<Printer> { return std::make_unique<RecordingPrinter>(); },
-        activation};
+    QuietServices quiet(state.dateSelected.isValid() ? state.dateSelected : QDate(state.intYear, 10, 17));
+    quiet.quietDialogs.echoMessages = true;
+    Services& services = quiet.services;
+    WindowActivation& activation = quiet.activation;
     frmDispTimeTable tally(state, services);
     activation.show(&tally);
     frmPrint print(state, services);

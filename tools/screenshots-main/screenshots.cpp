@@ -6,6 +6,7 @@
 #include "planfixture.h"
 #include "platform/monthcalendar.h"
 #include "platform/recordingprinter.h"
+#include "ui/common/quietservices.h"
 #include "ui/common/services.h"
 #include "ui/common/windowactivation.h"
 #include "ui/main/frmmain.h"
@@ -26,24 +27,6 @@
 #include <QTextStream>
 
 namespace {
-class NoDialogs final : public Dialogs {
-public:
-    Answer message(QWidget*, const QString& text, Buttons, Icon, const QString&) override
-    {
-        QTextStream(stderr) << "message: " << text << '\n';
-        return Answer::No;
-    }
-    QString openFileName(QWidget*, const QString&, const QString&) override { return {}; }
-    QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
-    bool printDialog(QWidget*, QPrinter&) override { return false; }
-    bool pageSetupDialog(QWidget*, QPrinter&, const QString&) override { return false; }
-};
-
-class DefaultPlacement final : public PlacementStore {
-public:
-    WindowPlacement load() const override { return {}; }
-    void save(const WindowPlacement&) override {}
-};
 
 bool save(QWidget* w, const QDir& dir, const QString& name)
 {
@@ -96,18 +79,10 @@ int main(int argc, char** argv)
     }
     state.boolStartWizard = false;
 
-    NoDialogs dialogs;
-    FixedClock clock(QDateTime(QDate(state.intYear, 10, 17), QTime(10, 25)));
-    DefaultPlacement placement;
-    QPrinter printer;
-    WindowActivation activation;
-    Services services{
-        dialogs,
-        clock,
-        placement,
-        printer,
-        [](QPrinter&) -> std::unique_ptr<Printer> { return std::make_unique<RecordingPrinter>(); },
-        activation};
+    QuietServices quiet(QDateTime(QDate(state.intYear, 10, 17), QTime(10, 25)));
+    quiet.quietDialogs.echoMessages = true;
+    Services& services = quiet.services;
+    WindowActivation& activation = quiet.activation;
     Wizard wizard(state, services);
     frmMain window(state, services, wizard);
     window.Form_Load();
