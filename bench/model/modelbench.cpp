@@ -29,14 +29,7 @@ const QString kWeek[6] = {u"学国算社体国　"_s, u"国国算理音図　"_s
 
 void addDay(AppState& s, const QDate& date, const QString& subjects, const QString& event)
 {
-    auto day = std::make_unique<RivoDayTime>();
-    day->dateThisDay = date;
-    day->intThisDay = DayOfYear(date);
-    day->intWeekName = static_cast<std::int16_t>(Weekday(date) - 1);
-    day->strSubject = subjects;
-    day->strComment = event;
-    day->boolWorkDay = true;
-    s.objDayChain->appendDay(std::move(day));
+    s.objDayChain->appendDay(makeRecordedDay(date, subjects, event));
 }
 
 // 平成13年度, grade 3, the second and fourth Saturday off, a full timetable and plan.

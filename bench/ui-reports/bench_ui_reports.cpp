@@ -32,13 +32,7 @@ std::unique_ptr<AppState> fullYear()
         const RivoDayTime* planned = state->objWeekTimetable->objFirstDay;
         while (planned && planned->intWeekName != Weekday(d) - 1)
             planned = planned->objNextDay.get();
-        auto day = std::make_unique<RivoDayTime>();
-        day->dateThisDay = d;
-        day->intThisDay = DayOfYear(d);
-        day->intWeekName = static_cast<std::int16_t>(Weekday(d) - 1);
-        day->strSubject = planned ? planned->strSubject : QString();
-        day->boolWorkDay = true;
-        state->objDayChain->appendDay(std::move(day));
+        state->objDayChain->appendDay(makeRecordedDay(d, planned ? planned->strSubject : QString()));
     }
     return state;
 }

@@ -43,3 +43,17 @@ int countDays(const RivoDayTime& head)
         ++n;
     return n;
 }
+
+std::unique_ptr<RivoDayTime> makeRecordedDay(const QDate& date, const QString& subjects,
+                                             const QString& comment, bool cancelled)
+{
+    auto day = std::make_unique<RivoDayTime>();
+    day->dateThisDay = date;
+    day->intThisDay = static_cast<std::int16_t>(date.dayOfYear());
+    day->intWeekName = static_cast<std::int16_t>(date.dayOfWeek() % 7); // Sunday = 0
+    day->strSubject = subjects;
+    day->strComment = comment;
+    day->boolNowPlanning = cancelled;
+    day->boolWorkDay = true;
+    return day;
+}

@@ -37,5 +37,10 @@ struct RivoDayTime {
     bool isRegistered() const { return boolWorkDay && !boolNowPlanning; }
 };
 
+// A day for the list of recorded days: its key and weekday follow from the date, and it is
+// registered unless `cancelled` (a withdrawn registration stays in the list but counts nowhere).
+std::unique_ptr<RivoDayTime> makeRecordedDay(const QDate& date, const QString& subjects,
+                                             const QString& comment = {}, bool cancelled = false);
+
 // Number of records after a head.
 int countDays(const RivoDayTime& head);

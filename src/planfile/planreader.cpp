@@ -274,14 +274,12 @@ AppState readPlan(const QByteArray& bytes, const QString& fileName)
             in.fail(blockLine,
                     u"日の記録が途中で終わっています（%1行のうち%2行しかありません）。"_s.arg(kDayBlockLines)
                         .arg(in.remaining()));
-        auto day = std::make_unique<RivoDayTime>();
-        day->dateThisDay = in.date(plan.intYear, {u"日の記録の日付"});
-        day->intThisDay = DayOfYear(day->dateThisDay);
-        day->intWeekName = static_cast<std::int16_t>(Weekday(day->dateThisDay) - 1);
-        day->strSubject = in.text({u"日の記録の教科"});
-        day->strComment = in.text({u"日の記録の行事"});
-        day->boolNowPlanning = in.flag({u"日の記録の取消"});
-        day->boolWorkDay = true;
+        // The block's lines in file order, so that an error names the right line.
+        const QDate date = in.date(plan.intYear, {u"日の記録の日付"});
+        const QString subjects = in.text({u"日の記録の教科"});
+        const QString comment = in.text({u"日の記録の行事"});
+        const bool cancelled = in.flag({u"日の記録の取消"});
+        auto day = makeRecordedDay(date, subjects, comment, cancelled);
         if (!last || day->dateThisDay > last->dateThisDay) {
             RivoDayTime* added = day.get();
             (last ? last->objNextDay : plan.objDayChain->objNextDay) = std::move(day);

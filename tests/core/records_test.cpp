@@ -8,14 +8,7 @@ namespace {
 
 std::unique_ptr<RivoDayTime> day(const QDate& date, bool cancelled = false, const QString& subjects = {})
 {
-    auto d = std::make_unique<RivoDayTime>();
-    d->dateThisDay = date;
-    d->intThisDay = static_cast<std::int16_t>(date.dayOfYear());
-    d->intWeekName = static_cast<std::int16_t>(date.dayOfWeek() % 7);
-    d->boolWorkDay = true;
-    d->boolNowPlanning = cancelled;
-    d->strSubject = subjects;
-    return d;
+    return makeRecordedDay(date, subjects, {}, cancelled);
 }
 
 QList<QDate> dates(const RivoDayTime& head)
@@ -27,6 +20,20 @@ QList<QDate> dates(const RivoDayTime& head)
 }
 
 } // namespace
+
+TEST(RecordedDay, KeyAndWeekdayFollowTheDate)
+{
+    const auto sunday = makeRecordedDay({2001, 4, 1}, QStringLiteral("国"), QStringLiteral("入学式"));
+    EXPECT_EQ(sunday->intWeekName, 0);
+    EXPECT_EQ(sunday->intThisDay, 91);
+    EXPECT_EQ(sunday->strComment, QStringLiteral("入学式"));
+    EXPECT_TRUE(sunday->isRegistered());
+    const auto saturday = makeRecordedDay({2004, 3, 27}, {}, {}, /*cancelled=*/true);
+    EXPECT_EQ(saturday->intWeekName, 6);
+    EXPECT_EQ(saturday->intThisDay, 31 + 29 + 27);
+    EXPECT_TRUE(saturday->boolWorkDay);
+    EXPECT_FALSE(saturday->isRegistered());
+}
 
 TEST(AppendDay, KeepsAscendingOrderAndReplacesTheSameDate)
 {

@@ -39,15 +39,7 @@ void makePlan(AppState& s, int year)
 
 void addDay(AppState& s, const QDate& date, const QString& subjects, const QString& comment, bool cancelled)
 {
-    auto day = std::make_unique<RivoDayTime>();
-    day->dateThisDay = date;
-    day->intThisDay = DayOfYear(date);
-    day->intWeekName = std::int16_t(Weekday(date) - 1);
-    day->strSubject = subjects;
-    day->strComment = comment;
-    day->boolWorkDay = true;
-    day->boolNowPlanning = cancelled;
-    s.objDayChain->appendDay(std::move(day));
+    s.objDayChain->appendDay(makeRecordedDay(date, subjects, comment, cancelled));
 }
 
 int recordCount(const AppState& s)

@@ -43,15 +43,7 @@ void addDayOff(AppState& state, const QDate& date)
 void addDay(AppState& state, const QDate& date, const QString& subjects, const QString& comment,
             bool cancelled)
 {
-    auto day = std::make_unique<RivoDayTime>();
-    day->dateThisDay = date;
-    day->intThisDay = DayOfYear(date);
-    day->intWeekName = static_cast<std::int16_t>(Weekday(date) - 1);
-    day->strSubject = subjects;
-    day->strComment = comment;
-    day->boolNowPlanning = cancelled;
-    day->boolWorkDay = true;
-    state.objDayChain->appendDay(std::move(day));
+    state.objDayChain->appendDay(makeRecordedDay(date, subjects, comment, cancelled));
 }
 
 void registerTimetable(AppState& state, const QDate& first, const QDate& last)

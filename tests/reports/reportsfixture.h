@@ -30,13 +30,7 @@ inline std::unique_ptr<AppState> makePlan(int year = 2001, int grade = 3)
 // Registers a day with its seven initials; cancelled, it stays in the list but counts nowhere.
 inline RivoDayTime& record(AppState& s, const QDate& date, const QString& subjects, bool cancelled = false)
 {
-    auto d = std::make_unique<RivoDayTime>();
-    d->dateThisDay = date;
-    d->intThisDay = static_cast<std::int16_t>(date.dayOfYear());
-    d->intWeekName = static_cast<std::int16_t>(date.dayOfWeek() % 7);
-    d->strSubject = subjects;
-    d->boolWorkDay = true;
-    d->boolNowPlanning = cancelled;
+    auto d = makeRecordedDay(date, subjects, {}, cancelled);
     RivoDayTime& ref = *d;
     s.objDayChain->appendDay(std::move(d));
     return ref;

@@ -12,13 +12,7 @@ inline const QString kE = QString(QChar(0x3000)); // an empty period
 // Registers (or, cancelled, stores withdrawn) a day with its seven initials.
 inline RivoDayTime& record(AppState& s, const QDate& date, const QString& subjects, bool cancelled = false)
 {
-    auto d = std::make_unique<RivoDayTime>();
-    d->dateThisDay = date;
-    d->intThisDay = static_cast<std::int16_t>(date.dayOfYear());
-    d->intWeekName = static_cast<std::int16_t>(date.dayOfWeek() % 7);
-    d->strSubject = subjects;
-    d->boolWorkDay = true;
-    d->boolNowPlanning = cancelled;
+    auto d = makeRecordedDay(date, subjects, {}, cancelled);
     RivoDayTime& ref = *d;
     s.objDayChain->appendDay(std::move(d));
     return ref;

@@ -39,15 +39,7 @@ QString timetableOf(const AppState& s, const QDate& date)
 void registerDay(AppState& s, const QDate& date, const QString& subjects, const QString& event,
                  bool cancelled)
 {
-    auto day = std::make_unique<RivoDayTime>();
-    day->dateThisDay = date;
-    day->intThisDay = DayOfYear(date);
-    day->intWeekName = static_cast<std::int16_t>(Weekday(date) - 1);
-    day->strSubject = subjects;
-    day->strComment = event;
-    day->boolNowPlanning = cancelled;
-    day->boolWorkDay = true;
-    s.objDayChain->appendDay(std::move(day));
+    s.objDayChain->appendDay(makeRecordedDay(date, subjects, event, cancelled));
 }
 
 AppState samplePlan()

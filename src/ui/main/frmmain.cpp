@@ -692,15 +692,10 @@ void frmMain::registerOrCancel(int r)
         if (isZeroDate(date) || !m_state.objDayChain)
             return; // a row outside the shown week has no day to register
         if (c.command->text() == kRegister) {
-            auto day = std::make_unique<RivoDayTime>();
-            day->strSubject = subjectStringFromCaptions(rowCaptions(r), m_rowSubjects[std::size_t(r)]);
+            auto day = makeRecordedDay(
+                date, subjectStringFromCaptions(rowCaptions(r), m_rowSubjects[std::size_t(r)]),
+                oneLineEvent(c.event->currentText()));
             setRowLocked(r, true);
-            day->boolWorkDay = true;
-            day->boolNowPlanning = false;
-            day->dateThisDay = date;
-            day->intThisDay = DayOfYear(date);
-            day->intWeekName = std::int16_t(Weekday(date) - 1);
-            day->strComment = oneLineEvent(c.event->currentText());
             m_rowSubjects[std::size_t(r)] = day->strSubject;
             m_state.objDayChain->appendDay(std::move(day));
             c.command->setText(kCancel);
