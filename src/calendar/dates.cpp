@@ -25,7 +25,7 @@ QDate DateSerial(int year, int month, int day)
 
 QDate nthMonday(int year, int month, int n)
 {
-    const QDate first(year, month, 1);
+    const QDate first = DateSerial(year, month, 1);
     const int w = Weekday(first);
     const int firstMonday = w <= 2 ? 3 - w : 10 - w;
     return first.addDays(firstMonday - 1 + 7 * (n - 1));

@@ -39,6 +39,7 @@ TEST(NthMonday, FindsSecondAndThirdMondays)
     EXPECT_EQ(nthMonday(2004, 7, 3), QDate(2004, 7, 19));
     EXPECT_EQ(nthMonday(2004, 9, 3), QDate(2004, 9, 20));
     EXPECT_EQ(nthMonday(2005, 1, 2), QDate(2005, 1, 10));
+    EXPECT_EQ(nthMonday(0, 10, 2), QDate(2000, 10, 9)) << "two-digit years as everywhere else";
 }
 
 TEST(WeekOfDate, MondayToSaturdayClippedToTheSchoolYear)

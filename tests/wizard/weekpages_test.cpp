@@ -282,3 +282,23 @@ TEST_F(TimetableTest, TheCurrentSubjectIsShownAndSurvivesAnotherShowing)
     click(period(2, 4));
     EXPECT_EQ(period(2, 4)->text(), QStringLiteral("音楽"));
 }
+
+TEST_F(TimetableTest, LengthsNotSetYetHideNoPeriod)
+{
+    // Opened from the menu before the period-length page: every period can still be planned.
+    state.strTimeCredit = {};
+    state.strTimeCredit[0] = QStringLiteral("13333"); // a short string from a file
+    wizard->show(Step::Timetable);
+    for (int d = 0; d < 6; ++d)
+        for (int k = 0; k < 7; ++k)
+            EXPECT_TRUE(period(d, k)->isVisible()) << d << " " << k;
+}
+
+TEST_F(TimetableTest, AnyMouseButtonPicksASubject)
+{
+    QPushButton* kokugo = button(Step::Timetable, QStringLiteral("cmdWiz5Subject_1"));
+    QTest::mousePress(kokugo, Qt::RightButton);
+    QTest::mouseRelease(kokugo, Qt::RightButton);
+    click(period(0, 1));
+    EXPECT_EQ(period(0, 1)->text(), QStringLiteral("国語"));
+}

@@ -12,6 +12,7 @@
 #include "ui/wizard/wizardpage.h"
 #include "ui/wizard/wizardtexts.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -19,6 +20,9 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// Carries a palette button's index to the event filter.
+const char* const kPaletteIndexProperty = "paletteIndex";
 constexpr int kPictureSize = 24;
 constexpr std::array<Field, kPaletteSize> kWeekTimeFields = {
     Field::sougou,   Field::kokugo,          Field::syakai, Field::sannsuu, Field::rika,
@@ -63,8 +67,11 @@ frmWiz5::frmWiz5(AppState& state, Services& services, Wizard& wizard, QWidget* p
         button->setMinimumWidth(92);
         cmdWiz5Subject[static_cast<std::size_t>(i)] = button;
         palette->addWidget(button, i % 7, i / 7);
-        // Pressing the mouse button already picks the subject.
-        connect(button, &QPushButton::pressed, this, [this, i] { cmdWiz5Subject_Click(i); });
+        // Pressing any mouse button already picks the subject (see eventFilter); a click by
+        // keyboard picks it too.
+        button->setProperty(kPaletteIndexProperty, i);
+        button->installEventFilter(this);
+        connect(button, &QPushButton::clicked, this, [this, i] { cmdWiz5Subject_Click(i); });
     }
     imgWiz5Subject = new QLabel(fraWiz5Palette);
     imgWiz5Subject->setObjectName(QStringLiteral("imgWiz5Subject"));
@@ -179,7 +186,8 @@ void frmWiz5::Form_Activate()
                 // A period that does not exist is hidden but still shows the stored subject, so a
                 // click on another period writes that subject back unchanged.
                 setPeriod(w, k, periodInitial(day->strSubject, k));
-                const bool exists = k < credit.size() && credit.at(k) != u'0';
+                // Only a length of 0 hides a period; lengths not set yet hide nothing.
+                const bool exists = !(k < credit.size() && credit.at(k) == u'0');
                 planButton(w, k)->setVisible(exists);
             }
             if (day == m_state.objWeekTimetable->objLastDay)
@@ -187,6 +195,16 @@ void frmWiz5::Form_Activate()
         }
         subDispWeekTime();
     });
+}
+
+bool frmWiz5::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        const QVariant index = watched->property(kPaletteIndexProperty);
+        if (index.isValid())
+            cmdWiz5Subject_Click(index.toInt());
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void frmWiz5::cmdWiz5Subject_Click(int index)

@@ -29,6 +29,9 @@ public Q_SLOTS:
     void cmdWiz5Before_Click();
     void cmdWiz5Cancel_Click();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     // Shows an initial on a period button; the button keeps the initial for the day's string.
     void setPeriod(int weekday, int period, QChar initial);
