@@ -23,6 +23,13 @@ QDate DateSerial(int year, int month, int day)
     return first.addDays(day - 1);
 }
 
+QString schoolYearName(int year)
+{
+    constexpr int kHeiseiBase = 1988;
+    return year > kHeiseiBase ? QStringLiteral("平成%1年度").arg(year - kHeiseiBase)
+                              : QStringLiteral("%1年度").arg(year);
+}
+
 QDate nthMonday(int year, int month, int n)
 {
     const QDate first = DateSerial(year, month, 1);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDate>
+#include <QString>
 #include <cstdint>
 
 // Sunday = 1 … Saturday = 7.
@@ -15,6 +16,9 @@ std::int16_t DayOfYear(const QDate& date);
 // (31 April is 1 May, day 0 is the last day of the previous month, month 13 is January of the
 // next year). Years 0–29 are 2000–2029 and 30–99 are 1930–1999.
 QDate DateSerial(int year, int month, int day);
+
+// The school year as the teacher names it: 2001 → "平成13年度"; a year before the era as "1985年度".
+QString schoolYearName(int year);
 
 // The n-th (1 or more) Monday of a month.
 QDate nthMonday(int year, int month, int n);

@@ -64,3 +64,11 @@ TEST(WeekOfDate, MondayToSaturdayClippedToTheSchoolYear)
         EXPECT_EQ(w.last, c.last) << c.picked.toString(Qt::ISODate).toStdString();
     }
 }
+
+TEST(SchoolYearName, HeiseiYearsAndYearsBeforeTheEra)
+{
+    EXPECT_EQ(schoolYearName(2000), QStringLiteral("平成12年度"));
+    EXPECT_EQ(schoolYearName(2010), QStringLiteral("平成22年度"));
+    EXPECT_EQ(schoolYearName(1989), QStringLiteral("平成1年度"));
+    EXPECT_EQ(schoolYearName(1985), QStringLiteral("1985年度"));
+}

@@ -13,12 +13,6 @@ AppState openPlan(const QString& path)
     return state;
 }
 
-QString schoolYearName(int year)
-{
-    constexpr int kHeiseiBase = 1988;
-    return year > kHeiseiBase ? u"平成%1年度"_s.arg(year - kHeiseiBase) : u"%1年度"_s.arg(year);
-}
-
 QString isoDate(const QDate& date)
 {
     return date.toString(Qt::ISODate);

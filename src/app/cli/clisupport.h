@@ -2,6 +2,7 @@
 // which a full-width character takes two columns.
 #pragma once
 
+#include "calendar/dates.h"
 #include "core/appstate.h"
 
 #include <QDate>
@@ -9,9 +10,6 @@
 
 // The plan of a file, read into a state of its own. Throws PlanFileError.
 AppState openPlan(const QString& path);
-
-// "平成13年度" (2001); years before the era as "1985年度".
-QString schoolYearName(int year);
 
 // "2001-10-15".
 QString isoDate(const QDate& date);

@@ -1,10 +1,12 @@
 #include "ui/wizard/classrules.h"
 
+#include "calendar/dates.h"
+
 #include <limits>
 
 QString yearEntryText(int entry)
 {
-    return QStringLiteral("平成%1年度").arg(12 + entry);
+    return schoolYearName(kFirstOfferedYear + entry);
 }
 
 int yearEntryOfYear(int year)
