@@ -311,13 +311,12 @@ void frmMain::buildWeekRows()
     const std::array<void (frmMain::*)(), kWeekRows> commandSlots = {
         &frmMain::Command1_Click, &frmMain::Command2_Click, &frmMain::Command3_Click,
         &frmMain::Command4_Click, &frmMain::Command5_Click, &frmMain::Command6_Click};
-    const QString weekdayDesign = QStringLiteral("月火水木金土");
 
     for (int r = 0; r < kWeekRows; ++r) {
         const int top = kRowTop + r * kCellStep;
         Row& row = m_rows[std::size_t(r)];
 
-        row.label = named(new QLabel(QStringLiteral("Ｘ/Ｘ（%1）").arg(weekdayDesign.at(r)), fraSubject),
+        row.label = named(new QLabel(QStringLiteral("Ｘ/Ｘ（%1）").arg(kRowWeekdays.at(r)), fraSubject),
                           QStringLiteral("Label2_%1").arg(r), QString());
         row.label->setGeometry(
             twipsRect(kLabelLeft, top + (kCellSize - kLabelHeight) / 2, kLabelWidth, kLabelHeight));

@@ -3,11 +3,6 @@
 #include "calendar/dates.h"
 #include "calendar/schoolday.h"
 
-namespace {
-const QString kRowWeekdays = QStringLiteral("月火水木金土");
-
-} // namespace
-
 QString rowAccessibleName(const QString& label, int row)
 {
     return label.isEmpty() ? kRowWeekdays.mid(row, 1) + QStringLiteral("曜日") : label;

@@ -37,6 +37,9 @@ RivoDayTime* subGetDay(const AppState& state, const QDate& date);
 // The week of a picked date, clipped to the school year of intYear, with every row filled.
 ShownWeek shownWeek(const AppState& state, const QDate& picked);
 
+// The weekday of each row, Monday (row 0) to Saturday.
+inline const QString kRowWeekdays = QStringLiteral("月火水木金土");
+
 // "MM/dd(曜)" with the weekday of row 0 (Monday) … 5 (Saturday).
 QString rowLabel(const QDate& date, int row);
 
