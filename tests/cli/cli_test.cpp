@@ -132,7 +132,7 @@ TEST(CliHolidays, FixedEntriesOfFiveSchoolYears)
         {2004, 7, "2004-10-11", 285},
         {2004, 11, "2005-01-10", 10},
         {2004, 13, "2005-03-21", 80}, // vernal box 20: 20 March 2005 is a Sunday
-        {2008, 2, "2008-05-05", 126}, // 4 May 2008 is a Sunday: the same day as entry 3
+        {2008, 2, "2008-05-06", 127}, // 4 May 2008 is a Sunday: its substitute passes 5 May
         {2008, 3, "2008-05-05", 126},
     };
     for (int year : {2000, 2001, 2003, 2004, 2008}) {
