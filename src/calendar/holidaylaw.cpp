@@ -101,7 +101,10 @@ EquinoxDay equinoxDay(int year, int month, const AnnouncedDays& announced, doubl
 {
     if (year >= kAnnouncedFrom && year <= kLastAnnouncedEquinoxYear)
         return {QDate(year, month, announced[static_cast<std::size_t>(year - kAnnouncedFrom)]), false};
-    return {QDate(year, month, estimatedEquinoxDay(year, base)), year > kLastAnnouncedEquinoxYear};
+    // Far from the present the approximation means nothing; the days most years have stand in.
+    const bool estimable = year >= 1900 && year <= 2099;
+    const int day = estimable ? estimatedEquinoxDay(year, base) : (month == 3 ? 20 : 23);
+    return {QDate(year, month, day), year > kLastAnnouncedEquinoxYear};
 }
 
 bool chosenFor(const QDate& chosen, int year, int month)

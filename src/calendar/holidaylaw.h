@@ -10,6 +10,9 @@
 // The years whose rest days are answered; outside them no day is a rest day.
 inline constexpr int kFirstLawYear = 2000;
 inline constexpr int kLastLawYear = 2031;
+// The school years whose rest days are all answered, 平成12年度 to 令和12年度.
+inline constexpr int kFirstLawSchoolYear = kFirstLawYear;
+inline constexpr int kLastLawSchoolYear = kLastLawYear - 1;
 // The equinox days are announced each February for the following year; later ones are estimated.
 inline constexpr int kLastAnnouncedEquinoxYear = 2027;
 

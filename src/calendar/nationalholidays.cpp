@@ -155,6 +155,14 @@ std::vector<RestDay> planRestDays(const AppState& s)
     return schoolYearRestDays(s.intYear, {s.dateAutumnEquinox, s.dateVernalEquinox});
 }
 
+QHash<QDate, QString> planRestDayNames(const AppState& s)
+{
+    QHash<QDate, QString> names;
+    for (const RestDay& day : planRestDays(s))
+        names.insert(day.date, day.displayName());
+    return names;
+}
+
 void updateLawRestDays(AppState& s)
 {
     s.lawRestDays.clear();

@@ -6,6 +6,8 @@
 #include "core/appstate.h"
 
 #include <QDate>
+#include <QHash>
+#include <QString>
 #include <array>
 #include <optional>
 #include <vector>
@@ -51,5 +53,7 @@ void applyHolidayRules(AppState& state, const HolidayRules& rules);
 
 // The law's rest days of the plan's school year, with the plan's equinox days; none without a year.
 std::vector<RestDay> planRestDays(const AppState& state);
+// The names of those days by date ("国民の休日", "春分の日（予定）"), for the calendars.
+QHash<QDate, QString> planRestDayNames(const AppState& state);
 // Sets lawRestDays from planRestDays.
 void updateLawRestDays(AppState& state);

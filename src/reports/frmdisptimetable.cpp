@@ -1,6 +1,7 @@
 #include "reports/frmdisptimetable.h"
 
 #include "calendar/dates.h"
+#include "calendar/nationalholidays.h"
 #include "calendar/schoolday.h"
 #include "core/appstate.h"
 #include "core/mirteerror.h"
@@ -151,6 +152,7 @@ void frmDispTimeTable::formatGrid()
 
 void frmDispTimeTable::subDispHoliday()
 {
+    mvTimeTable->setDayNotes(planRestDayNames(m_state));
     const int count = std::min(mvTimeTable->visibleDayCount(), 400);
     for (int n = 1; n <= count; ++n) {
         const QDate day = mvTimeTable->visibleDay(n);

@@ -206,6 +206,10 @@ TEST_F(MainWindowTest, SchoolDaysAreBoldOnEveryVisibleMonth)
     expectMarks();
     EXPECT_TRUE(calendar()->isDayBold(QDate(2001, 10, 15)));
     EXPECT_FALSE(calendar()->isDayBold(QDate(2001, 10, 8))); // Sports Day
+    // The law's rest days carry their names (23 September 2001 is a Sunday).
+    EXPECT_EQ(calendar()->dayNote(QDate(2001, 10, 8)), QStringLiteral("体育の日"));
+    EXPECT_EQ(calendar()->dayNote(QDate(2001, 9, 24)), QStringLiteral("振替休日"));
+    EXPECT_TRUE(calendar()->dayNote(QDate(2001, 10, 15)).isEmpty());
 
     // Months scrolled into view are marked as well.
     QTest::mouseClick(calendar()->findChild<QAbstractButton*>(QStringLiteral("cmdNextMonth")),

@@ -369,6 +369,43 @@ TEST(PlanFileReader, HandWrittenFileReadsAsTheGrammarSays)
     EXPECT_TRUE(day->objNextDay->boolNowPlanning);
 }
 
+TEST(PlanFileReader, EveryKeptPlanResavesByteForByte)
+{
+    // The example was written by the program; the hand-written file, with LF line ends, comes back
+    // with CR LF.
+    const struct {
+        const char* path;
+        bool handWritten;
+    } files[] = {{MIRTE_SOURCE_DIR "/examples/sample.rv", false},
+                 {MIRTE_SOURCE_DIR "/tests/data/hand-2004.rv", true}};
+    for (const auto& file : files) {
+        QFile f(QString::fromUtf8(file.path));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << file.path;
+        const QByteArray bytes = f.readAll();
+        QByteArray expected = bytes;
+        if (file.handWritten)
+            expected.replace("\n", "\r\n");
+        EXPECT_EQ(serializePlan(readPlan(bytes, f.fileName())), expected) << file.path;
+    }
+}
+
+TEST(PlanFileReader, AnOlderPlanGetsTheLawsRestDaysWithoutChangingItsFile)
+{
+    // A plan of 2009 as the program wrote it before: 3 May, a Sunday, moved onto 4 May only.
+    AppState old = makePlan(2009, 2);
+    old.dateHoliday[1] = QDate(2009, 5, 4);
+    old.intHoliday[1] = static_cast<std::int16_t>(QDate(2009, 5, 4).dayOfYear());
+    old.lawRestDays.clear();
+    const QByteArray bytes = serializePlan(old);
+
+    const AppState read = readPlan(bytes, u"2009.rv"_s);
+    EXPECT_EQ(read.dateHoliday[1], QDate(2009, 5, 4)) << "the entry stays as stored";
+    EXPECT_FALSE(IsSchoolDay(read, QDate(2009, 5, 6))) << "振替休日 of 憲法記念日";
+    EXPECT_FALSE(IsSchoolDay(read, QDate(2009, 9, 22))) << "国民の休日";
+    EXPECT_TRUE(IsSchoolDay(read, QDate(2009, 9, 24)));
+    EXPECT_EQ(serializePlan(read), bytes);
+}
+
 // One malformed file per row: the line the reader names, a word of its message.
 TEST(PlanFileReader, MalformedFilesNameTheirLine)
 {

@@ -90,6 +90,7 @@ TEST_F(TallyWindow, OpensOnTheMainWindowsWeekWithinTheSchoolYear)
     EXPECT_TRUE(calendar().isDayBold(QDate(2001, 10, 17)));
     EXPECT_FALSE(calendar().isDayBold(QDate(2001, 10, 21)));
     EXPECT_FALSE(calendar().isDayBold(QDate(2001, 10, 8))); // 体育の日
+    EXPECT_EQ(calendar().dayNote(QDate(2001, 10, 8)), QStringLiteral("体育の日"));
 
     // Without a picked date: the week of 1 April, a Sunday in 2001.
     state->dateSelected = zeroDate();

@@ -28,12 +28,16 @@ protected:
     }
 };
 
-TEST_F(ClassPageTest, YearListOffersHeiseiTwelveToTwentyTwo)
+TEST_F(ClassPageTest, YearListOffersHeiseiTwelveToReiwaTwelve)
 {
     const ClassPage page = open();
-    ASSERT_EQ(page.year->count(), 11);
+    ASSERT_EQ(page.year->count(), 31);
     EXPECT_EQ(page.year->itemText(0), QStringLiteral("平成12年度"));
     EXPECT_EQ(page.year->itemText(10), QStringLiteral("平成22年度"));
+    EXPECT_EQ(page.year->itemText(18), QStringLiteral("平成30年度"));
+    EXPECT_EQ(page.year->itemText(19), QStringLiteral("令和元年度"));
+    EXPECT_EQ(page.year->itemText(20), QStringLiteral("令和2年度"));
+    EXPECT_EQ(page.year->itemText(30), QStringLiteral("令和12年度"));
     EXPECT_EQ(page.grade->count(), 6);
     EXPECT_EQ(page.group->count(), 12);
     EXPECT_EQ(page.year->currentIndex(), -1) << "a new plan has no year chosen";
@@ -44,7 +48,7 @@ TEST_F(ClassPageTest, ChosenYearEntryStoresItsSchoolYear)
     const struct {
         int entry;
         int year;
-    } cases[] = {{0, 2000}, {1, 2001}, {10, 2010}};
+    } cases[] = {{0, 2000}, {1, 2001}, {10, 2010}, {19, 2019}, {26, 2026}, {30, 2030}};
     for (const auto& c : cases) {
         const ClassPage page = open();
         state.boolCalendarShown = true;
@@ -70,12 +74,12 @@ TEST_F(ClassPageTest, WithoutAChosenYearTheCalendarYearOfTodayIsStored)
 
 TEST_F(ClassPageTest, AYearOutsideTheListShowsNoEntryAndStoresToday)
 {
-    clock.set(QDate(2012, 4, 20).startOfDay());
-    state.intYear = 2012;
+    clock.set(QDate(2032, 4, 20).startOfDay());
+    state.intYear = 2032;
     const ClassPage page = open();
     EXPECT_EQ(page.year->currentIndex(), -1);
     click(page.next);
-    EXPECT_EQ(state.intYear, 2012);
+    EXPECT_EQ(state.intYear, 2032);
 }
 
 TEST_F(ClassPageTest, GradeOrClassChoiceStoresButKeepsTheCalendarFlag)

@@ -3,6 +3,7 @@
 #include "ui/common/usercommand.h"
 
 #include "calendar/dates.h"
+#include "calendar/nationalholidays.h"
 #include "calendar/schoolday.h"
 #include "core/appstate.h"
 #include "core/mirteerror.h"
@@ -585,6 +586,7 @@ void frmMain::MonthView1_Click()
 
 void frmMain::subDispHoliday()
 {
+    MonthView1->setDayNotes(planRestDayNames(m_state));
     // Asking for a day past the last visible one throws; that is where the marking ends.
     try {
         for (int n = 1; n <= kMarkedDaysAtMost; ++n) {
