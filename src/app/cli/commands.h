@@ -8,6 +8,7 @@ int runTally(const QStringList& arguments, CliContext& context);
 int runProjection(const QStringList& arguments, CliContext& context);
 int runSchoolDays(const QStringList& arguments, CliContext& context);
 int runHolidays(const QStringList& arguments, CliContext& context);
+int runRestDays(const QStringList& arguments, CliContext& context);
 int runResave(const QStringList& arguments, CliContext& context);
 // Needs a QGuiApplication: main() creates one for this command only.
 int runPrint(const QStringList& arguments, CliContext& context);
