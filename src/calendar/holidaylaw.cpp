@@ -224,12 +224,6 @@ std::vector<RestDay> lawHolidaysOfYear(int year, const EquinoxChoice& choice)
     return holidaysOf(year, choice);
 }
 
-bool isLawHoliday(const QDate& date, const EquinoxChoice& choice)
-{
-    const std::vector<RestDay> days = holidaysOf(date.year(), choice);
-    return std::any_of(days.begin(), days.end(), [&](const RestDay& d) { return d.date == date; });
-}
-
 QDate restDayOfHoliday(const QDate& holiday, const EquinoxChoice& choice)
 {
     if (holiday.dayOfWeek() != Qt::Sunday)
@@ -280,9 +274,10 @@ std::optional<RestDay> restDayOn(const QDate& date)
 {
     if (!date.isValid() || !inLawYears(date))
         return std::nullopt;
-    for (RestDay& day : restDaysBetween(date, date))
-        return std::move(day);
-    return std::nullopt;
+    std::vector<RestDay> days = restDaysBetween(date, date);
+    if (days.empty())
+        return std::nullopt;
+    return std::move(days.front());
 }
 
 std::vector<RestDay> schoolYearRestDays(int year, const EquinoxChoice& choice)

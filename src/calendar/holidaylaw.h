@@ -65,9 +65,6 @@ std::vector<RestDay> schoolYearRestDays(int year, const EquinoxChoice& choice = 
 // it and the latest rules after 2031, which is what the plan's holiday entries are derived from.
 std::vector<RestDay> lawHolidaysOfYear(int year, const EquinoxChoice& choice = {});
 
-// Whether the law makes a date a holiday (祝日), as above.
-bool isLawHoliday(const QDate& date, const EquinoxChoice& choice = {});
-
 // Where a holiday's day off lands: the holiday itself, or its substitute when it falls on a Sunday
 // (the Monday until 2006, from 2007 the first following day that is no holiday).
 QDate restDayOfHoliday(const QDate& holiday, const EquinoxChoice& choice = {});

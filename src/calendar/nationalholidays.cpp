@@ -150,7 +150,7 @@ void applyHolidayRules(AppState& s, const HolidayRules& r)
 
 std::vector<RestDay> planRestDays(const AppState& s)
 {
-    if (s.intYear < kFirstLawYear || s.intYear >= kLastLawYear)
+    if (s.intYear < kFirstLawSchoolYear || s.intYear > kLastLawSchoolYear)
         return {};
     return schoolYearRestDays(s.intYear, {s.dateAutumnEquinox, s.dateVernalEquinox});
 }

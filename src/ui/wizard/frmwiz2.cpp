@@ -201,7 +201,7 @@ void frmWiz2::showEquinoxDays()
     // The equinox days belong to the school year: an equinox stored for another year (or none) gives
     // way to the law's day of this one.
     const int year = m_state.intYear;
-    if (year < kFirstLawYear || year >= kLastLawYear)
+    if (year < kFirstLawSchoolYear || year > kLastLawSchoolYear)
         return;
     const EquinoxDay autumn = autumnEquinox(year);
     const EquinoxDay vernal = vernalEquinox(year + 1);
