@@ -172,7 +172,7 @@ void TermTimetableSheet::header()
 int TermTimetableSheet::weekRow(const QDate& monday, double y)
 {
     const double band = m_rowHeight - kEventBand; // dates and periods
-    const double points = std::clamp(band / 20 * 0.75, 7.0, 11.0);
+    const double points = std::clamp(band / 20 * 0.7, 7.0, 10.0);
     const double textY = y + (band - points * 20) / 2;
     const int eventColumns = static_cast<int>((kBlockWidth - 80) / (kEventPoints * 10));
 
