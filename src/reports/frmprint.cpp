@@ -125,15 +125,17 @@ void frmPrint::subPrintWeekPlan()
     printWith([this](Printer& printer) { ::subPrintWeekPlan(m_state, printer); });
 }
 
+// The term sheets measure the page after the printer dialog, where the paper or margins may change.
 void frmPrint::subPrintSeasonTimeChart(int term)
 {
-    const PrintableArea area = landscapeArea(m_services.printer);
-    printWith(
-        [this, term, area](Printer& printer) { ::subPrintSeasonTimeChart(m_state, printer, term, area); });
+    printWith([this, term](Printer& printer) {
+        ::subPrintSeasonTimeChart(m_state, printer, term, landscapeArea(m_services.printer));
+    });
 }
 
 void frmPrint::subPrintSeasonTotal(int term)
 {
-    const PrintableArea area = landscapeArea(m_services.printer);
-    printWith([this, term, area](Printer& printer) { ::subPrintSeasonTotal(m_state, printer, term, area); });
+    printWith([this, term](Printer& printer) {
+        ::subPrintSeasonTotal(m_state, printer, term, landscapeArea(m_services.printer));
+    });
 }
