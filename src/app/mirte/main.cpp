@@ -1,6 +1,7 @@
 // ミルテ: plans and records the lesson hours of one class for one school year.
 #include "program.h"
 
+#include "platform/accessiblenames.h"
 #include "platform/dialogs.h"
 #include "platform/japanese.h"
 #include "ui/main/frmsplash.h"
@@ -17,6 +18,7 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(drawLogo(64)));
     installQtTranslations(app);
     installFontSubstitutions();
+    installAccessibleNames();
 
     Program program;
     // QApplication has taken its own options (-platform …) off the list by now.
