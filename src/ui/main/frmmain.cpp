@@ -119,6 +119,8 @@ void keepReadableWhenLocked(QWidget* widget)
          {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::PlaceholderText})
         palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
     palette.setColor(QPalette::Disabled, QPalette::Base, palette.color(QPalette::Active, QPalette::Window));
+    palette.setColor(QPalette::Disabled, QPalette::Button,
+                     palette.color(QPalette::Active, QPalette::Button).darker(112));
     widget->setPalette(palette);
 }
 } // namespace
