@@ -76,10 +76,8 @@ QString quotedCharacter(const QString& character)
 {
     const QList<uint> points = character.toUcs4();
     const char32_t c = points.isEmpty() ? 0 : points.first();
-    QString quoted = u"「"_s + character + u"」"_s;
-    if (!QChar::isPrint(c) || QChar::isSpace(c))
-        quoted += u"（U+%1）"_s.arg(QString::number(c, 16).toUpper().rightJustified(4, u'0'));
-    return quoted;
+    // The code point as well: a font may lack the character, and some do not show at all.
+    return u"「%1」（U+%2）"_s.arg(character, QString::number(c, 16).toUpper().rightJustified(4, u'0'));
 }
 
 QString refusedCharactersNote(const QStringList& refused)

@@ -25,9 +25,9 @@ struct TypedText {
 // the code page lacks is left out.
 TypedText fitTypedText(const QString& typed);
 
-// 「🎒」; a character that does not show is named by its code point as well: 「​」（U+200B）.
+// 「🎒」（U+1F392）: the code point names a character that the font lacks or that does not show.
 QString quotedCharacter(const QString& character);
 
 // The note beside a box that left characters out:
-// "「🎒」は計画ファイルに保存できない文字なので入力できません。"
+// "「🎒」（U+1F392）は計画ファイルに保存できない文字なので入力できません。"
 QString refusedCharactersNote(const QStringList& refused);

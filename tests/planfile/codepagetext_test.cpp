@@ -47,8 +47,8 @@ TEST(TypedText, CharactersOutsideTheCodePageAreListedOnce)
 TEST(TypedText, TheNoteNamesEveryRefusedCharacter)
 {
     EXPECT_EQ(refusedCharactersNote({u"🎒"_s, u"𠮷"_s}),
-              u"「🎒」「𠮷」は計画ファイルに保存できない文字なので入力できません。"_s);
+              u"「🎒」（U+1F392）「𠮷」（U+20BB7）は計画ファイルに保存できない文字なので入力できません。"_s);
     // A character that does not show is named by its code point too.
     EXPECT_EQ(quotedCharacter(u"\u200B"_s), u"「\u200B」（U+200B）"_s);
-    EXPECT_EQ(quotedCharacter(u"é"_s), u"「é」"_s);
+    EXPECT_EQ(quotedCharacter(u"é"_s), u"「é」（U+00E9）"_s);
 }

@@ -210,7 +210,8 @@ TEST_F(ClassPageTest, ClassAndTeacherTakeOnlyWhatThePlanFileCanHold)
     EXPECT_EQ(page.teacher->text(), QStringLiteral("山田～花子"));
     ASSERT_TRUE(teacherNote->isVisible());
     EXPECT_EQ(teacherNote->text(),
-              QStringLiteral("「𠮷」「🎒」は計画ファイルに保存できない文字なので入力できません。"));
+              QStringLiteral(
+                  "「𠮷」（U+20BB7）「🎒」（U+1F392）は計画ファイルに保存できない文字なので入力できません。"));
     EXPECT_FALSE(classNote->isVisible());
 
     page.group->lineEdit()->setFocus();
