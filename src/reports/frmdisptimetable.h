@@ -29,6 +29,9 @@ public Q_SLOTS:
     void mvTimeTable_Click();
     void cmdCloseTimeTable_Click();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void subDispHoliday();
     void formatGrid();

@@ -3,6 +3,8 @@
 #include "core/mirteerror.h"
 #include "platform/japanese.h"
 #include "platform/painterprinter.h"
+#include "reports/termtallysheet.h"
+#include "reports/termtimetablesheet.h"
 #include "reports/weekplansheet.h"
 #include "reports/yearsheet.h"
 
@@ -11,7 +13,7 @@
 #include <QPageLayout>
 #include <QPrinter>
 
-void printSheetToPdf(AppState& state, Sheet sheet, const QString& outPath)
+void printSheetToPdf(AppState& state, Sheet sheet, const QString& outPath, int term)
 {
     installFontSubstitutions();
 
@@ -24,10 +26,12 @@ void printSheetToPdf(AppState& state, Sheet sheet, const QString& outPath)
                                      QPageLayout::Millimeter));
 
     PainterPrinter printer(device);
-    if (sheet == Sheet::Year)
-        subPrintYear(state, printer, landscapeArea(device));
-    else
-        subPrintWeekPlan(state, printer);
+    switch (sheet) {
+    case Sheet::Year: subPrintYear(state, printer, landscapeArea(device)); break;
+    case Sheet::WeekPlan: subPrintWeekPlan(state, printer); break;
+    case Sheet::TermTimetable: subPrintSeasonTimeChart(state, printer, term, landscapeArea(device)); break;
+    case Sheet::TermTally: subPrintSeasonTotal(state, printer, term, landscapeArea(device)); break;
+    }
     if (printer.hasFailed())
         throw MirteError(QStringLiteral("PDF ファイル %1 を書き込めません。")
                              .arg(QDir::toNativeSeparators(QFileInfo(outPath).absoluteFilePath())));

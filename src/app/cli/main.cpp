@@ -27,8 +27,9 @@ const Command kCommands[] = {
     {"restdays", "YEAR [--json]",
      u"その年度（2000～2030）の4月1日から3月31日までの休日すべて（祝日・振替休日・国民の休日）", runRestDays},
     {"resave", "FILE OUT", u"計画ファイルを読み、このプログラムの形で OUT に書き直します", runResave},
-    {"print", "FILE --sheet year|week --output OUT.pdf",
-     u"年間の時数集計表か週間時間割計画表を A4 の PDF に印刷します", runPrint},
+    {"print", "FILE --sheet year|week|termN-timetable|termN-tally --output OUT.pdf",
+     u"年間の時数集計表・学期の時間割表と時数集計表（N は 1〜3）・週間時間割計画表を A4 の PDF に印刷します",
+     runPrint},
 };
 
 // Drawing a sheet needs fonts and a paint device, so that one command runs under a GUI application;
