@@ -27,7 +27,7 @@ UnitCounts weekActual(const AppState& state, const QDate& first, const QDate& la
     return week;
 }
 
-static TallyBlock compare(const UnitCounts& plan, const UnitCounts& actual)
+TallyBlock compareCounts(const UnitCounts& plan, const UnitCounts& actual)
 {
     TallyBlock block{plan, actual, {}};
     for (Field f : kAllFields) {
@@ -52,7 +52,7 @@ Tally computeTally(AppState& state, const QDate& date)
 
     // The timetable's totals are recomputed so that a change of period lengths shows at once.
     calculate(*state.objWeekTimetable, state.strTimeCredit);
-    tally.week = compare(*state.objWeekTimetable, weekActual(state, range.first, range.last));
+    tally.week = compareCounts(*state.objWeekTimetable, weekActual(state, range.first, range.last));
 
     computeYearResult(state);
     const auto resultTerms = state.objYearResult->terms();
@@ -61,7 +61,7 @@ Tally computeTally(AppState& state, const QDate& date)
     const auto termIndex = static_cast<std::size_t>(tally.term - 1);
     const RivoSeasonTotal* planTerm = planTerms[termIndex] ? planTerms[termIndex] : &kEmptyTerm;
     const RivoSeasonTotal* resultTerm = resultTerms[termIndex] ? resultTerms[termIndex] : &kEmptyTerm;
-    tally.termBlock = compare(*planTerm, *resultTerm);
-    tally.year = compare(*state.objYearPlan, *state.objYearResult);
+    tally.termBlock = compareCounts(*planTerm, *resultTerm);
+    tally.year = compareCounts(*state.objYearPlan, *state.objYearResult);
     return tally;
 }

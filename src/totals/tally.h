@@ -26,6 +26,9 @@ struct Tally {
     TallyBlock year;
 };
 
+// Plan and actual side by side, with actual − plan per field.
+TallyBlock compareCounts(const UnitCounts& plan, const UnitCounts& actual);
+
 // Row labels of the tally, in kTallyOrder (クラブ written in half-width katakana).
 QString tallyLabel(Field field);
 
