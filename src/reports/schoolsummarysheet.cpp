@@ -22,14 +22,14 @@ constexpr double kRight = 16100;
 constexpr double kTitleY = 120;
 constexpr double kTableTop = 760;
 constexpr double kHeadingRow = 250; // two heading rows: the field, then 計画 / 実績 / 増減
-constexpr double kRowHeight = 275; // 36 rows end above the foot of an A4 landscape page
+constexpr double kRowHeight = 275;  // 36 rows end above the foot of an A4 landscape page
 constexpr double kGradeWidth = 360;
 constexpr double kClassWidth = 480;
 constexpr double kTeacherWidth = 1260;
 constexpr double kMaxFigurePoints = 6.5;
 constexpr double kHalfWidthPerPoint = 10; // a half-width character of the gothic face: 1/2 em
 constexpr double kFullWidthPerPoint = 20;
-constexpr double kCellPadding = 40;
+constexpr double kCellPadding = 90; // keeps a figure clear of the rules on both sides
 // Widest figures: "-315.0" in a subject, "-1015.0" in a total.
 constexpr int kSubjectChars = 6;
 constexpr int kTotalChars = 7;
@@ -160,7 +160,8 @@ void SummarySheet::drawPage(const SchoolYearTable& table, std::size_t firstRow, 
     for (std::size_t i = firstRow; i < lastRow; ++i) {
         const ClassYear& c = table.rows[i].figures;
         const double y = headBottom + static_cast<double>(i - firstRow) * kRowHeight + 70;
-        figure(identX[1], y, QString::number(c.grade));
+        const QString grade = QString::number(c.grade);
+        text((identX[0] + identX[1] - grade.size() * 7 * kHalfWidthPerPoint) / 2, y, grade, 7);
         // A name longer than its column is drawn smaller rather than cut.
         const auto fit = [](const QString& s, double width, double points) {
             const double needed = s.size() * points * kFullWidthPerPoint + 60;

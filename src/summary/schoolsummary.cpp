@@ -4,7 +4,7 @@
 #include "core/plandefaults.h"
 #include "planfile/planfile.h"
 
-#include <QDirIterator>
+#include <QDir>
 #include <QFileInfo>
 #include <QSet>
 #include <algorithm>
@@ -96,11 +96,14 @@ SchoolSummary summarizePlanFiles(const QStringList& files, const QDate& until)
 
 QStringList planFilesInFolder(const QString& folder)
 {
+    const QStringList pattern{QStringLiteral("*.rv")};
+    const QDir top(folder);
     QStringList files;
-    QDirIterator it(folder, {QStringLiteral("*.rv")}, QDir::Files | QDir::Readable,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files << it.next();
+    for (const QFileInfo& f : top.entryInfoList(pattern, QDir::Files | QDir::Readable))
+        files << f.filePath();
+    for (const QFileInfo& sub : top.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Readable))
+        for (const QFileInfo& f : QDir(sub.filePath()).entryInfoList(pattern, QDir::Files | QDir::Readable))
+            files << f.filePath();
     files.sort();
     return files;
 }

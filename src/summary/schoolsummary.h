@@ -44,7 +44,9 @@ SchoolSummary summarizePlanFiles(const QStringList& files, const QDate& until = 
 // full-width digits as their value), then teacher and file.
 bool classBefore(const SummaryRow& a, const SummaryRow& b);
 
-// The plan files (*.rv, any case) in a folder and its subfolders, sorted by path.
+// The plan files (*.rv, any case) in a folder and in the folders directly inside it (one per grade,
+// say), sorted by path. Deeper folders are not searched: a folder picked by mistake, such as a
+// home folder, is not walked whole.
 QStringList planFilesInFolder(const QString& folder);
 
 // The columns of several tables as one list: each table's fields in its own order, a field that
