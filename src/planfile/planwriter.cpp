@@ -3,7 +3,9 @@
 #include "core/mirteerror.h"
 #include "core/subjects.h"
 #include "core/zerodate.h"
+#include "planfile/planextension.h"
 #include "planfile/planformat.h"
+#include "planfile/plansections.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -204,5 +206,9 @@ QByteArray serializePlan(const AppState& s)
             out.line(BoolToText(day->boolNowPlanning));
         }
     }
+
+    // Only a plan with content the basic layout has no place for gets the extension.
+    for (const QString& line : extensionLines(planSections(s), s.strFileName))
+        out.text(line, u"拡張の行"_s);
     return out.bytes();
 }
