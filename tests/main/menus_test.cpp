@@ -472,6 +472,7 @@ TEST_F(MenusTest, PrintAndTallyWindowsAreCreatedOnceAndPageSetupIsQuiet)
 TEST_F(MenusTest, SchoolSummaryOpensWithOrWithoutAPlanAndClosesWithTheMainWindow)
 {
     // The teacher in charge may have no plan of their own open.
+    open();
     trigger("mnuViewSchoolSummary");
     trigger("mnuViewSchoolSummary");
     QWidget* summary = topLevel(QStringLiteral("frmSchoolSummary"));
