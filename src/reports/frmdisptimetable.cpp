@@ -15,6 +15,7 @@
 #include "ui/common/windowactivation.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -211,6 +212,16 @@ void frmDispTimeTable::clearFigures()
 void frmDispTimeTable::mvTimeTable_Click()
 {
     subDispHoliday();
+}
+
+void frmDispTimeTable::keyPressEvent(QKeyEvent* event)
+{
+    // Escape closes the window as 閉じる does, wherever the focus is.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        cmdCloseTimeTable_Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void frmDispTimeTable::cmdCloseTimeTable_Click()

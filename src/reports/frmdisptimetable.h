@@ -31,6 +31,9 @@ public Q_SLOTS:
     // The shown week, term and year as a CSV file of the grid.
     void cmdCsvTimeTable_Click();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void subDispHoliday();
     void formatGrid();

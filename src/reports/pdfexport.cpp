@@ -4,6 +4,8 @@
 #include "platform/japanese.h"
 #include "platform/painterprinter.h"
 #include "reports/schoolsummarysheet.h"
+#include "reports/termtallysheet.h"
+#include "reports/termtimetablesheet.h"
 #include "reports/weekplansheet.h"
 #include "reports/yearsheet.h"
 
@@ -34,15 +36,17 @@ void checkWritten(const Printer& printer, const QString& outPath)
 
 } // namespace
 
-void printSheetToPdf(AppState& state, Sheet sheet, const QString& outPath)
+void printSheetToPdf(AppState& state, Sheet sheet, const QString& outPath, int term)
 {
     QPrinter device(QPrinter::HighResolution);
     preparePdf(device, outPath);
     PainterPrinter printer(device);
-    if (sheet == Sheet::Year)
-        subPrintYear(state, printer, landscapeArea(device));
-    else
-        subPrintWeekPlan(state, printer);
+    switch (sheet) {
+    case Sheet::Year: subPrintYear(state, printer, landscapeArea(device)); break;
+    case Sheet::WeekPlan: subPrintWeekPlan(state, printer); break;
+    case Sheet::TermTimetable: subPrintSeasonTimeChart(state, printer, term, landscapeArea(device)); break;
+    case Sheet::TermTally: subPrintSeasonTotal(state, printer, term, landscapeArea(device)); break;
+    }
     checkWritten(printer, outPath);
 }
 

@@ -428,7 +428,14 @@ TEST_F(Cli, PrintWritesEachSheetAsOneA4Page)
     const struct {
         const char* sheet;
         const char* title;
-    } sheets[] = {{"year", "特 別 活 動"}, {"week", "時 間 割"}};
+    } sheets[] = {{"year", "特 別 活 動"},
+                  {"week", "時 間 割"},
+                  {"term1-timetable", "１学期の時間割表"},
+                  {"term1-tally", "１学期の時数集計表"},
+                  {"term2-timetable", "２学期の時間割表"},
+                  {"term2-tally", "２学期の時数集計表"},
+                  {"term3-timetable", "３学期の時間割表"},
+                  {"term3-tally", "３学期の時数集計表"}};
     for (const auto& s : sheets) {
         const QString pdf = m_dir.filePath(QLatin1String(s.sheet) + u".pdf"_s);
         const CliRun r = cli({u"print"_s, plan, u"--sheet"_s, QLatin1String(s.sheet), u"--output"_s, pdf});
@@ -453,6 +460,7 @@ TEST_F(Cli, PrintRefusesWrongArgumentsAndBadFiles)
     const QString pdf = m_dir.filePath(u"out.pdf"_s);
     for (const QStringList& args :
          {QStringList{u"print"_s, plan, u"--sheet"_s, u"term"_s, u"--output"_s, pdf},
+          QStringList{u"print"_s, plan, u"--sheet"_s, u"term4-tally"_s, u"--output"_s, pdf},
           QStringList{u"print"_s, plan, u"--sheet"_s, u"year"_s},
           QStringList{u"print"_s, u"--sheet"_s, u"year"_s, u"--output"_s, pdf}}) {
         EXPECT_EQ(cli(args).exitCode, 2) << args.join(u' ').toStdString();

@@ -648,6 +648,29 @@ TEST_F(PlanFileOnDisk, TextTheFileCannotHoldIsRefused)
     }
 }
 
+// One refused save names every character of every field the code page cannot hold, so that one
+// round of corrections makes the plan savable.
+TEST_F(PlanFileOnDisk, ARefusedSaveNamesEveryCharacterAtOnce)
+{
+    AppState plan = richPlan();
+    plan.strFileName = path(u"plan.rv"_s);
+    plan.strTeacher = u"山田〜🎒花子"_s;
+    plan.objDayChain->objNextDay->strComment = u"𠮷野家−遠足"_s;
+    try {
+        SavePlanFile(plan);
+        ADD_FAILURE() << "saved";
+    } catch (const PlanFileError& e) {
+        const QString m = e.message();
+        for (
+            const QString& expected :
+            {u"担任の「〜」（U+301C）、「🎒」（U+1F392）はシフトJIS（CP932）にない文字なので保存できません。"_s,
+             u"「〜」は「～」に直すと保存できます。"_s,
+             u"2001/4/5 の行事の「𠮷」（U+20BB7）、「−」（U+2212）"_s,
+             u"「−」は「－」に直すと保存できます。"_s})
+            EXPECT_TRUE(m.contains(expected)) << m.toStdString() << "\nlacks " << expected.toStdString();
+    }
+}
+
 TEST_F(PlanFileOnDisk, FailedWriteIsAnErrorAndLeavesNoFile)
 {
     AppState plan = richPlan();

@@ -6,7 +6,10 @@
 #include "reportsfixture.h"
 #include "testservices.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -283,4 +286,62 @@ TEST_F(TallyWindow, CloseHidesTheWindowAndTheNextShowingStartsAfresh)
     EXPECT_EQ(calendar().selectionStart(), QDate(2001, 12, 3));
     EXPECT_EQ(cell(kSannsuu, 2), QStringLiteral("1.0"));
     EXPECT_EQ(cell(0, 1), QStringLiteral("週･計画"));
+}
+
+// The keyboard moves through the window: Tab never stays in the grid, Escape closes the window.
+TEST_F(TallyWindow, TabLeavesTheGridAndEscapeCloses)
+{
+    open(tallyPlan());
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    auto* close = window->findChild<QPushButton*>(QStringLiteral("cmdCloseTimeTable"));
+    ASSERT_EQ(QApplication::focusWidget(), close);
+
+    QSet<QWidget*> seen;
+    for (int n = 0; n < 4; ++n) {
+        QWidget* before = QApplication::focusWidget();
+        QTest::keyClick(before, Qt::Key_Tab);
+        EXPECT_NE(QApplication::focusWidget(), before)
+            << "Tab stayed in " << before->objectName().toStdString();
+        seen.insert(QApplication::focusWidget());
+    }
+    EXPECT_TRUE(seen.contains(&grid())) << "the grid can still be reached to read it";
+    EXPECT_TRUE(seen.contains(close)) << "Tab comes round to 閉じる again";
+    for (const Qt::KeyboardModifiers m :
+         {Qt::KeyboardModifiers(Qt::ShiftModifier), Qt::KeyboardModifiers(Qt::ControlModifier)}) {
+        grid().setFocus(Qt::TabFocusReason);
+        QTest::keyClick(&grid(), m.testFlag(Qt::ShiftModifier) ? Qt::Key_Backtab : Qt::Key_Tab, m);
+        EXPECT_NE(QApplication::focusWidget(), &grid()) << "modifiers " << m.toInt();
+    }
+
+    grid().setFocus(Qt::TabFocusReason);
+    QTest::keyClick(&grid(), Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+}
+
+// A screen reader names the grid's heading objects by the headings they stand for.
+TEST_F(TallyWindow, HeadingObjectsAreNamedByTheirHeadings)
+{
+    open(tallyPlan());
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&grid());
+    ASSERT_NE(table, nullptr);
+    QAccessibleTableInterface* cells = table->tableInterface();
+    ASSERT_NE(cells, nullptr);
+    const auto columnHeading = [&](int row, int col) {
+        const QList<QAccessibleInterface*> headers =
+            cells->cellAt(row, col)->tableCellInterface()->columnHeaderCells();
+        return headers.isEmpty() ? QString() : headers.first()->text(QAccessible::Name);
+    };
+    const auto rowHeading = [&](int row, int col) {
+        const QList<QAccessibleInterface*> headers =
+            cells->cellAt(row, col)->tableCellInterface()->rowHeaderCells();
+        return headers.isEmpty() ? QString() : headers.first()->text(QAccessible::Name);
+    };
+    EXPECT_EQ(columnHeading(3, 1), QStringLiteral("週･計画"));
+    EXPECT_EQ(columnHeading(3, 9), QStringLiteral("年間･増減"));
+    EXPECT_EQ(columnHeading(3, 0), QStringLiteral("教科"));
+    EXPECT_EQ(rowHeading(1, 5), QStringLiteral("国語"));
+    EXPECT_EQ(rowHeading(14, 5), QStringLiteral("ｸﾗﾌﾞ"));
+    EXPECT_EQ(rowHeading(21, 2), QStringLiteral("総時数"));
+    EXPECT_EQ(cells->columnDescription(4), QStringLiteral("学期･計画"));
 }

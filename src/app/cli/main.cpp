@@ -25,8 +25,9 @@ const Command kCommands[] = {
     {"holidays", "YEAR [--autumn-equinox DAY] [--vernal-equinox DAY] [--json]",
      u"その年度の祝日14件（日曜は月曜へ振替）", runHolidays},
     {"resave", "FILE OUT", u"計画ファイルを読み、このプログラムの形で OUT に書き直します", runResave},
-    {"print", "FILE --sheet year|week --output OUT.pdf",
-     u"年間の時数集計表か週間時間割計画表を A4 の PDF に印刷します", runPrint},
+    {"print", "FILE --sheet year|week|termN-timetable|termN-tally --output OUT.pdf",
+     u"年間の時数集計表・学期の時間割表と時数集計表（N は 1〜3）・週間時間割計画表を A4 の PDF に印刷します",
+     runPrint},
     {"summary", "FILE... [--date YYYY-MM-DD] [--json | --csv [--encoding cp932] | --output OUT.pdf]",
      u"学校全体の集計: 学級ごとの年間の計画・その日までの実績・増減（年度ごと、学年・組の順）", runSummary},
 };

@@ -13,6 +13,7 @@
 #include "reports/frmprint.h"
 #include "reports/frmschoolsummary.h"
 #include "ui/common/services.h"
+#include "ui/common/typedtextguard.h"
 #include "ui/common/windowactivation.h"
 #include "ui/help/helpwindow.h"
 #include "ui/main/columnheading.h"
@@ -102,7 +103,26 @@ QString withoutMnemonic(QString caption)
 
 QIcon iconOf(const QPixmap& picture)
 {
-    return picture.isNull() ? QIcon() : QIcon(picture);
+    if (picture.isNull())
+        return {};
+    // A registered row is locked, not faded: its pictures stay as they are.
+    QIcon icon(picture);
+    icon.addPixmap(picture, QIcon::Disabled);
+    return icon;
+}
+
+// A locked control reads as well as an open one: its text keeps the open colours; only the ground
+// turns grey, so the lock still shows.
+void keepReadableWhenLocked(QWidget* widget)
+{
+    QPalette palette = widget->palette();
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::PlaceholderText})
+        palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
+    palette.setColor(QPalette::Disabled, QPalette::Base, palette.color(QPalette::Active, QPalette::Window));
+    palette.setColor(QPalette::Disabled, QPalette::Button,
+                     palette.color(QPalette::Active, QPalette::Button).darker(112));
+    widget->setPalette(palette);
 }
 } // namespace
 
@@ -253,6 +273,19 @@ void frmMain::buildSubjectArea()
     lblMainComment->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblMainComment->setGeometry(twipsRect(kGridLeft, kCommentTop, kGridWidth, kCommentHeight));
 
+    // Beside the event box it speaks for, over the rows; shown only when there is something to say.
+    lblMainNote = named(new QLabel(fraSubject), QStringLiteral("lblMainNote"), kTypedTextNoteName);
+    lblMainNote->setWordWrap(true);
+    lblMainNote->setTextFormat(Qt::PlainText);
+    lblMainNote->setFrameShape(QFrame::Box);
+    lblMainNote->setMargin(3);
+    lblMainNote->setAutoFillBackground(true);
+    QPalette notePalette = lblMainNote->palette();
+    notePalette.setColor(QPalette::Window, QColor(0xFF, 0xF8, 0xDC));
+    notePalette.setColor(QPalette::WindowText, QColor(0xB0, 0x00, 0x20));
+    lblMainNote->setPalette(notePalette);
+    lblMainNote->hide();
+
     buildWeekRows();
 
     const QString cancelHint = QStringLiteral("入力を取り消すときは同じ教科で実績表をクリックしてください");
@@ -342,6 +375,7 @@ void frmMain::buildWeekRows()
             button->setGeometry(twipsRect(kPeriodLeft + j * kCellStep, top, kCellSize, kCellSize));
             const auto slot = periodSlots[std::size_t(r)];
             connect(button, &QToolButton::clicked, this, [this, slot, j] { (this->*slot)(j); });
+            keepReadableWhenLocked(button);
             (*row.periods)[std::size_t(j)] = button;
         }
 
@@ -364,6 +398,9 @@ void frmMain::buildWeekRows()
             edit->setText(clean);
             edit->setCursorPosition(cursor);
         });
+        keepReadableWhenLocked(box);
+        auto* guard = new TypedTextGuard(box->lineEdit(), lblMainNote);
+        connect(guard, &TypedTextGuard::noteShown, this, &frmMain::placeNote);
         *combos[std::size_t(r)] = box;
         row.event = box;
 
@@ -563,6 +600,26 @@ void frmMain::setRowLocked(int r, bool locked)
     for (QToolButton* button : *c.periods)
         button->setEnabled(!locked);
     c.event->setEnabled(!locked);
+    // A locked box shows only the start of a long event: the whole of it is its tooltip.
+    const QString whole = locked ? c.event->currentText() : QString();
+    c.event->setToolTip(whole);
+    c.event->setAccessibleDescription(whole);
+}
+
+void frmMain::placeNote(QLineEdit* box)
+{
+    // Under the box, right-aligned with it; above it when there is no room below.
+    const QWidget* event = box->parentWidget();
+    const int width = twipsToPixels(2 * kEventWidth);
+    lblMainNote->setFixedWidth(width);
+    const int height = lblMainNote->heightForWidth(width);
+    lblMainNote->setFixedHeight(height);
+    const QRect at = event->geometry();
+    int top = at.bottom() + 2;
+    if (top + height > fraSubject->height())
+        top = at.top() - height - 2;
+    lblMainNote->move(std::max(0, at.right() - width), top);
+    lblMainNote->raise();
 }
 
 void frmMain::nameRow(int r)
@@ -573,6 +630,7 @@ void frmMain::nameRow(int r)
     for (int j = 0; j < kPeriodCount; ++j)
         (*c.periods)[std::size_t(j)]->setAccessibleName(periodAccessibleName(label, r, j));
     c.event->setAccessibleName(eventAccessibleName(label, r));
+    c.event->lineEdit()->setAccessibleName(c.event->accessibleName());
     c.command->setAccessibleName(registerAccessibleName(label, r, c.command->text()));
 }
 

@@ -22,6 +22,7 @@ class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QPushButton;
 class QStatusBar;
@@ -139,6 +140,8 @@ private:
     void stamp(QToolButton* button);
     void registerOrCancel(int r);
     void setRowLocked(int r, bool locked);
+    // Puts the note beside the event box whose typed text it speaks of.
+    void placeNote(QLineEdit* box);
     void nameRow(int r);
     std::array<QString, kPeriodCount> rowCaptions(int r) const;
 
@@ -165,6 +168,7 @@ private:
     QPushButton *Command1 = nullptr, *Command2 = nullptr, *Command3 = nullptr, *Command4 = nullptr,
                 *Command5 = nullptr, *Command6 = nullptr;
     QLabel* lblMainCancel = nullptr;
+    QLabel* lblMainNote = nullptr; // what an event box left out of a typed text
     QStatusBar* sbStatusBar = nullptr;
     std::array<QLabel*, 3> sbPanels{};
     QTimer* m_clockTimer = nullptr;
