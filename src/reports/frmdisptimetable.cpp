@@ -8,6 +8,8 @@
 #include "platform/grid.h"
 #include "platform/monthcalendar.h"
 #include "platform/twips.h"
+#include "reports/csvsave.h"
+#include "summary/csvtables.h"
 #include "totals/tally.h"
 #include "ui/common/services.h"
 #include "ui/common/usercommand.h"
@@ -88,7 +90,12 @@ frmDispTimeTable::frmDispTimeTable(AppState& state, Services& services, QWidget*
     cmdCloseTimeTable->setObjectName(QStringLiteral("cmdCloseTimeTable"));
     cmdCloseTimeTable->setAccessibleName(cmdCloseTimeTable->text());
 
+    cmdCsvTimeTable = new QPushButton(QStringLiteral("CSVで保存"), this);
+    cmdCsvTimeTable->setObjectName(QStringLiteral("cmdCsvTimeTable"));
+    cmdCsvTimeTable->setAccessibleName(cmdCsvTimeTable->text());
+
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdCsvTimeTable);
     buttons->addStretch();
     buttons->addWidget(cmdCloseTimeTable);
 
@@ -102,6 +109,7 @@ frmDispTimeTable::frmDispTimeTable(AppState& state, Services& services, QWidget*
             [this](QDate date, int) { mvTimeTable_DateClick(date); });
     connect(mvTimeTable, &MonthCalendar::clicked, this, &frmDispTimeTable::mvTimeTable_Click);
     connect(cmdCloseTimeTable, &QPushButton::clicked, this, &frmDispTimeTable::cmdCloseTimeTable_Click);
+    connect(cmdCsvTimeTable, &QPushButton::clicked, this, &frmDispTimeTable::cmdCsvTimeTable_Click);
     services.activation.watch(this, [this] { Form_Activate(); });
 }
 
@@ -164,6 +172,7 @@ void frmDispTimeTable::subDispHoliday()
 void frmDispTimeTable::mvTimeTable_DateClick(const QDate& date)
 {
     try {
+        m_shownDate = date;
         const Tally tally = computeTally(m_state, date);
         mvTimeTable->setSelection(tally.first, tally.last);
         fillBlock(1, tally.week);
@@ -220,4 +229,13 @@ void frmDispTimeTable::keyPressEvent(QKeyEvent* event)
 void frmDispTimeTable::cmdCloseTimeTable_Click()
 {
     hide();
+}
+
+void frmDispTimeTable::cmdCsvTimeTable_Click()
+{
+    runUserCommand(m_services.dialogs, this, [this] {
+        const QDate date = m_shownDate.isValid() ? m_shownDate : tallyOpeningDate(m_state);
+        saveCsvFile(m_services, this, QStringLiteral("時数集計表を CSV で保存"),
+                    tallyCsvRows(computeTally(m_state, date)), CsvEncoding::Utf8WithBom);
+    });
 }

@@ -28,6 +28,8 @@ public Q_SLOTS:
     void mvTimeTable_DateClick(const QDate& date);
     void mvTimeTable_Click();
     void cmdCloseTimeTable_Click();
+    // The shown week, term and year as a CSV file of the grid.
+    void cmdCsvTimeTable_Click();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -43,4 +45,6 @@ private:
     MonthCalendar* mvTimeTable = nullptr;
     Grid* gridTimeTable = nullptr;
     QPushButton* cmdCloseTimeTable = nullptr;
+    QPushButton* cmdCsvTimeTable = nullptr;
+    QDate m_shownDate; // the date whose week the grid shows
 };

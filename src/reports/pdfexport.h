@@ -4,6 +4,7 @@
 #include <QString>
 
 struct AppState;
+struct SchoolSummary;
 
 enum class Sheet { Year, WeekPlan, TermTimetable, TermTally };
 
@@ -11,3 +12,6 @@ enum class Sheet { Year, WeekPlan, TermTimetable, TermTally };
 // Throws MirteError when the file cannot be written. Every sheet but the poster recomputes
 // objYearResult. `term` (1–3) chooses the term of a term sheet.
 void printSheetToPdf(AppState& state, Sheet sheet, const QString& outPath, int term = 1);
+
+// The whole-school sheet, one page per school year.
+void printSchoolSummaryToPdf(const SchoolSummary& summary, const QString& outPath);

@@ -12,6 +12,7 @@
 #include "platform/subjectpictures.h"
 #include "reports/frmdisptimetable.h"
 #include "reports/frmprint.h"
+#include "reports/frmschoolsummary.h"
 #include "ui/common/services.h"
 #include "ui/common/typedtextguard.h"
 #include "ui/common/windowactivation.h"
@@ -224,6 +225,9 @@ void frmMain::buildMenus()
     mnuView = menu("mnuView", QStringLiteral("表示(&V)"));
     mnuViewShowTimeTable =
         item(mnuView, "mnuViewShowTimeTable", QStringLiteral("集計表"), &frmMain::mnuViewShowTimeTable_Click);
+    // Beyond the class's own plan: many classes' plan files side by side.
+    mnuViewSchoolSummary = item(mnuView, "mnuViewSchoolSummary", QStringLiteral("学校全体の集計..."),
+                                &frmMain::mnuViewSchoolSummary_Click);
 
     mnuHelp = menu("mnuHelp", QStringLiteral("ﾍﾙﾌﾟ(&H)"));
     mnuHelpContents =
@@ -517,8 +521,9 @@ void frmMain::closeEvent(QCloseEvent* event)
 void frmMain::Form_Unload()
 {
     // Newest first: the windows of the menus, then the wizard's pages, then anything left over.
-    for (QWidget* w : {static_cast<QWidget*>(m_help.get()), static_cast<QWidget*>(m_print.get()),
-                       static_cast<QWidget*>(m_timeTable.get())})
+    for (QWidget* w :
+         {static_cast<QWidget*>(m_help.get()), static_cast<QWidget*>(m_print.get()),
+          static_cast<QWidget*>(m_timeTable.get()), static_cast<QWidget*>(m_schoolSummary.get())})
         if (w)
             w->hide();
     m_wizard.hideAll();
@@ -888,6 +893,15 @@ void frmMain::mnuViewShowTimeTable_Click()
         if (!m_timeTable)
             m_timeTable = std::make_unique<frmDispTimeTable>(m_state, m_services);
         m_services.activation.show(m_timeTable.get());
+    });
+}
+
+void frmMain::mnuViewSchoolSummary_Click()
+{
+    runUserCommand(m_services.dialogs, this, [this] {
+        if (!m_schoolSummary)
+            m_schoolSummary = std::make_unique<frmSchoolSummary>(m_services);
+        m_services.activation.show(m_schoolSummary.get());
     });
 }
 

@@ -30,6 +30,7 @@ class QTimer;
 class QToolButton;
 class SubjectFrame;
 class frmDispTimeTable;
+class frmSchoolSummary;
 class frmPrint;
 class HelpWindow;
 class PlanSession;
@@ -103,6 +104,7 @@ public Q_SLOTS:
     void mnuEditModifyYear_Click();
 
     void mnuViewShowTimeTable_Click();
+    void mnuViewSchoolSummary_Click();
     void mnuHelpContents_Click();
 
 protected:
@@ -179,10 +181,12 @@ private:
     QAction *mnuEditModifyScedule = nullptr, *mnuEditModifyHoliday = nullptr, *mnuEditModifySpecial = nullptr,
             *mnuEditModifyTimeCredit = nullptr, *mnuEditModifyWeek = nullptr, *mnuEditModifyYear = nullptr;
     QAction* mnuViewShowTimeTable = nullptr;
+    QAction* mnuViewSchoolSummary = nullptr;
     QAction* mnuHelpContents = nullptr;
 
     // Windows opened from the menus, created on first use.
     std::unique_ptr<frmDispTimeTable> m_timeTable;
+    std::unique_ptr<frmSchoolSummary> m_schoolSummary;
     std::unique_ptr<frmPrint> m_print;
     std::unique_ptr<HelpWindow> m_help;
     HelpViewer m_helpViewer;
