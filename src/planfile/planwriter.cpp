@@ -3,10 +3,9 @@
 #include "core/mirteerror.h"
 #include "core/subjects.h"
 #include "core/zerodate.h"
+#include "planfile/codepage.h"
 #include "planfile/planformat.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -18,17 +17,9 @@ QString codePoint(char32_t c)
     return u"U+"_s + QString::number(static_cast<uint>(c), 16).toUpper().rightJustified(4, u'0');
 }
 
-// Whether the code page holds the text exactly: encodes without a substitute and decodes back to
-// the same characters (a character with only a look-alike in the code page would come back changed).
 bool fitsCodePage(const QString& text)
 {
-    QStringEncoder encoder(kPlanCodePage, QStringEncoder::Flag::Stateless);
-    const QByteArray bytes = encoder.encode(text);
-    if (encoder.hasError())
-        return false;
-    QStringDecoder decoder(kPlanCodePage, QStringDecoder::Flag::Stateless);
-    const QString back = decoder.decode(bytes);
-    return !decoder.hasError() && back == text;
+    return encodeCodePage(text).has_value();
 }
 
 bool isAscii(const QString& text)
@@ -85,15 +76,8 @@ public:
             fail(u"記録が多すぎて保存できません（%1行。計画ファイルは %2 行までです）。"_s.arg(m_lines).arg(
                 kMaxPlanFileLines));
         // The whole text in one pass; only when it does not come back whole is the field looked for.
-        QStringEncoder encoder(kPlanCodePage, QStringEncoder::Flag::Stateless);
-        if (!encoder.isValid())
-            fail(u"シフトJIS（CP932）の文字コード表がありません。"_s);
-        QByteArray out = encoder.encode(m_text);
-        if (!encoder.hasError()) {
-            QStringDecoder decoder(kPlanCodePage, QStringDecoder::Flag::Stateless);
-            if (QString(decoder.decode(out)) == m_text && !decoder.hasError())
-                return out;
-        }
+        if (std::optional<QByteArray> out = encodeCodePage(m_text))
+            return *std::move(out);
         for (const Checked& c : m_checked)
             if (!fitsCodePage(c.value))
                 fail(u"%1の%2はシフトJIS（CP932）にない文字なので保存できません。"_s.arg(name(c.what, c.day),

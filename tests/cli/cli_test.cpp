@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -349,17 +350,30 @@ TEST_F(Cli, CheckSummarisesAPlan)
 TEST_F(Cli, BadFileIsReportedWithItsLine)
 {
     QList<QByteArray> lines = serializePlan(tallyPlan()).split('\n');
-    lines[7] = " 9\r"; // the grade
+    lines[10] = " 13\r"; // the month the spring vacation starts
     const QString file = save(lines.join('\n'), u"bad.rv"_s);
     for (const QString& command : {u"check"_s, u"tally"_s, u"projection"_s, u"schooldays"_s}) {
         const CliRun r = cli({command, file});
         EXPECT_EQ(r.exitCode, 1) << command.toStdString();
-        EXPECT_TRUE(r.err.startsWith(file + u":8: 学年"_s)) << r.err.toStdString();
+        EXPECT_TRUE(r.err.startsWith(file + u":11: 春休み"_s)) << r.err.toStdString();
         EXPECT_TRUE(r.out.isEmpty());
     }
     const CliRun missing = cli({u"check"_s, m_dir.filePath(u"none.rv"_s)});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_TRUE(missing.err.startsWith(m_dir.filePath(u"none.rv"_s) + u": "_s));
+}
+
+// A named pipe would block the reader until something writes to it; a folder or a device is no plan.
+TEST_F(Cli, AnythingButARegularFileIsRefusedAtOnce)
+{
+    const QString fifo = m_dir.filePath(u"pipe.rv"_s);
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& path : {fifo, m_dir.path(), u"/dev/zero"_s}) {
+        const CliRun r = cli({u"check"_s, path});
+        EXPECT_EQ(r.exitCode, 1) << path.toStdString();
+        EXPECT_TRUE(r.err.startsWith(path + u": "_s) && r.err.contains(u"計画ファイルではありません"_s))
+            << r.err.toStdString();
+    }
 }
 
 TEST_F(Cli, UsageErrorsExitWithTwo)
