@@ -11,7 +11,7 @@
 #include <QPageLayout>
 #include <QPrinter>
 
-void printSheetToPdf(AppState& state, Sheet sheet, const QString& outPath)
+void printSheetToPdf(AppState& state, Sheet sheet, const QString& outPath, double margins)
 {
     installFontSubstitutions();
 
@@ -19,15 +19,14 @@ void printSheetToPdf(AppState& state, Sheet sheet, const QString& outPath)
     device.setOutputFormat(QPrinter::PdfFormat);
     device.setOutputFileName(outPath);
     device.setCreator(QStringLiteral("ミルテ"));
-    // A narrow margin, as a printer's own: the annual sheet needs almost the whole page.
-    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(5, 5, 5, 5),
-                                     QPageLayout::Millimeter));
+    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(margins, margins, margins, margins), QPageLayout::Millimeter));
 
     PainterPrinter printer(device);
     if (sheet == Sheet::Year)
         subPrintYear(state, printer, landscapeArea(device));
     else
-        subPrintWeekPlan(state, printer);
+        subPrintWeekPlan(state, printer, portraitArea(device));
     if (printer.hasFailed())
         throw MirteError(QStringLiteral("PDF ファイル %1 を書き込めません。")
                              .arg(QDir::toNativeSeparators(QFileInfo(outPath).absoluteFilePath())));

@@ -7,6 +7,14 @@ struct AppState;
 
 enum class Sheet { Year, WeekPlan };
 
+// A narrow margin, as a printer's own: the annual sheet needs almost the whole page.
+inline constexpr double kPdfMarginMillimetres = 5;
+// The widest margin that leaves a sheet a page to be drawn on (A4's short side is 210 mm).
+inline constexpr double kPdfMaxMarginMillimetres = 70;
+
 // Needs a QGuiApplication (fonts, pictures). Maps the sheets' font names onto the installed fonts.
-// Throws MirteError when the file cannot be written. The annual sheet recomputes objYearResult.
-void printSheetToPdf(AppState& state, Sheet sheet, const QString& outPath);
+// `margins` (0 to kPdfMaxMarginMillimetres) is each of the four margins in millimetres; a sheet
+// larger than what they leave is drawn smaller as a whole. Throws MirteError when the file cannot
+// be written. The annual sheet recomputes objYearResult.
+void printSheetToPdf(AppState& state, Sheet sheet, const QString& outPath,
+                     double margins = kPdfMarginMillimetres);

@@ -506,20 +506,13 @@ double yearSheetBottom(const std::array<YearSheetTerm, 3>& terms)
 
 PrintableArea landscapeArea(const QPrinter& printer)
 {
-    QPageLayout layout = printer.pageLayout();
-    layout.setOrientation(QPageLayout::Landscape);
-    const QRectF paint = layout.paintRect(QPageLayout::Millimeter); // points would be rounded
-    if (!layout.isValid() || paint.isEmpty())
-        return {};
-    constexpr double kTwipsPerMillimetre = 1440 / 25.4;
-    return {paint.width() * kTwipsPerMillimetre, paint.height() * kTwipsPerMillimetre};
+    return printableArea(printer, Printer::Orientation::Landscape, kYearSheetPage);
 }
 
 void subPrintYear(AppState& state, Printer& printer, const PrintableArea& area)
 {
     computeYearResult(state);
     const auto terms = yearSheetTerms(state);
-    const double factor = std::min({1.0, area.height / yearSheetBottom(terms), area.width / kRight});
-    ScaledPrinter fitted(printer, factor);
+    ScaledPrinter fitted(printer, fitFactor(area, kRight, yearSheetBottom(terms)));
     YearSheet(state, fitted).draw(terms);
 }

@@ -3,6 +3,8 @@
 // term and at the foot the plan, actual hours and difference of the term and the year.
 #pragma once
 
+#include "reports/printablearea.h"
+
 #include <QDate>
 #include <array>
 
@@ -28,16 +30,13 @@ double yearSheetBottom(const std::array<YearSheetTerm, 3>& terms);
 // Lowest y the sheet may reach on an A4 landscape page with the printers' usual margins.
 inline constexpr double kYearSheetPageBottom = 11300;
 
-// The area the sheet has to stay within, in twips from the top-left corner of the printable area.
-// A sheet larger than the area (more week rows than usual, wide margins) is drawn smaller as a whole.
-struct PrintableArea {
-    double width = 16200;
-    double height = kYearSheetPageBottom;
-};
+// The area the sheet stays within when the printer tells none. A sheet larger than its area (more
+// week rows than usual, wide margins) is drawn smaller as a whole.
+inline constexpr PrintableArea kYearSheetPage{16200, kYearSheetPageBottom};
 
 // The printable area of the printer's page turned to landscape; the default area when unknown.
 PrintableArea landscapeArea(const QPrinter& printer);
 
 // Prints the sheet and ends the document. Recomputes objYearResult and its terms from the recorded
 // days first and changes nothing else of the plan.
-void subPrintYear(AppState& state, Printer& printer, const PrintableArea& area = {});
+void subPrintYear(AppState& state, Printer& printer, const PrintableArea& area = kYearSheetPage);

@@ -32,10 +32,11 @@ void ScriptedDialogs::answerSaveFile(const QString& path)
 {
     m_queue.append({Kind::SaveFile, Answer::Ok, path, false});
 }
-void ScriptedDialogs::answerPrint(bool accepted)
+void ScriptedDialogs::answerPrint(bool accepted, std::function<void(QPrinter&)> choose)
 {
-    m_queue.append({Kind::Print, Answer::Ok, {}, accepted});
+    m_queue.append({Kind::Print, Answer::Ok, {}, accepted, std::move(choose)});
 }
+
 void ScriptedDialogs::answerPageSetup(bool accepted)
 {
     m_queue.append({Kind::PageSetup, Answer::Ok, {}, accepted});
@@ -82,10 +83,13 @@ QString ScriptedDialogs::saveFileName(QWidget*, const QString& title, const QStr
     return take(Kind::SaveFile, title).path;
 }
 
-bool ScriptedDialogs::printDialog(QWidget*, QPrinter&)
+bool ScriptedDialogs::printDialog(QWidget*, QPrinter& printer)
 {
     m_calls.append({Kind::Print, {}, {}, {}});
-    return take(Kind::Print, QStringLiteral("print")).accepted;
+    const Queued answer = take(Kind::Print, QStringLiteral("print"));
+    if (answer.choose)
+        answer.choose(printer);
+    return answer.accepted;
 }
 
 bool ScriptedDialogs::pageSetupDialog(QWidget*, QPrinter&, const QString& title)

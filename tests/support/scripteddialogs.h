@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 
 class ScriptedDialogs final : public Dialogs {
 public:
@@ -26,7 +27,8 @@ public:
     void answerMessage(Answer answer);
     void answerOpenFile(const QString& path); // empty = cancelled
     void answerSaveFile(const QString& path); // empty = cancelled
-    void answerPrint(bool accepted);
+    // `choose` stands for what the teacher changes in the dialog (paper, margins) before closing it.
+    void answerPrint(bool accepted, std::function<void(QPrinter&)> choose = {});
     void answerPageSetup(bool accepted);
 
     const QList<Call>& calls() const { return m_calls; }
@@ -47,6 +49,7 @@ private:
         Answer answer = Answer::Ok;
         QString path;
         bool accepted = false;
+        std::function<void(QPrinter&)> choose;
     };
     Queued take(Kind kind, const QString& what);
 

@@ -25,8 +25,9 @@ const Command kCommands[] = {
     {"holidays", "YEAR [--autumn-equinox DAY] [--vernal-equinox DAY] [--json]",
      u"その年度の祝日14件（日曜は月曜へ振替）", runHolidays},
     {"resave", "FILE OUT", u"計画ファイルを読み、このプログラムの形で OUT に書き直します", runResave},
-    {"print", "FILE --sheet year|week --output OUT.pdf",
-     u"年間の時数集計表か週間時間割計画表を A4 の PDF に印刷します", runPrint},
+    {"print", "FILE --sheet year|week --output OUT.pdf [--margins MM]",
+     u"年間の時数集計表か週間時間割計画表を A4 の PDF に印刷します（余白は上下左右とも MM ミリ、既定は 5）",
+     runPrint},
 };
 
 // Drawing a sheet needs fonts and a paint device, so that one command runs under a GUI application;
