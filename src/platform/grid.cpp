@@ -50,6 +50,9 @@ void Grid::styleHeadings()
 
 QTableWidgetItem* Grid::cell(int row, int col)
 {
+    // QTableWidget ignores an item set outside its rows and columns and never owns it.
+    if (row < 0 || row >= rowCount() || col < 0 || col >= columnCount())
+        return nullptr;
     QTableWidgetItem* it = item(row, col);
     if (!it) {
         it = new QTableWidgetItem;
@@ -63,7 +66,8 @@ QTableWidgetItem* Grid::cell(int row, int col)
 
 void Grid::setTextMatrix(int row, int col, const QString& text)
 {
-    cell(row, col)->setText(text);
+    if (QTableWidgetItem* it = cell(row, col))
+        it->setText(text);
 }
 
 QString Grid::textMatrix(int row, int col) const
@@ -74,12 +78,14 @@ QString Grid::textMatrix(int row, int col) const
 
 void Grid::setCellForeColor(int row, int col, const QColor& color)
 {
-    cell(row, col)->setForeground(color);
+    if (QTableWidgetItem* it = cell(row, col))
+        it->setForeground(color);
 }
 
 void Grid::setCellBackColor(int row, int col, const QColor& color)
 {
-    cell(row, col)->setBackground(color);
+    if (QTableWidgetItem* it = cell(row, col))
+        it->setBackground(color);
 }
 
 QColor Grid::cellForeColor(int row, int col) const
@@ -98,7 +104,8 @@ QColor Grid::cellBackColor(int row, int col) const
 
 void Grid::setCellCentered(int row, int col)
 {
-    cell(row, col)->setTextAlignment(Qt::AlignCenter);
+    if (QTableWidgetItem* it = cell(row, col))
+        it->setTextAlignment(Qt::AlignCenter);
 }
 
 bool Grid::isCellCentered(int row, int col) const

@@ -42,6 +42,7 @@ public:
     static bool isHeading(int row, int col) { return row == 0 || col == 0; }
 
 private:
+    // The cell's item, made on first use; nullptr outside the grid.
     QTableWidgetItem* cell(int row, int col);
     void styleHeadings();
 
