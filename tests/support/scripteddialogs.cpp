@@ -22,15 +22,15 @@ ScriptedDialogs::~ScriptedDialogs()
 
 void ScriptedDialogs::answerMessage(Answer answer)
 {
-    m_queue.append({Kind::Message, answer, {}, false});
+    m_queue.append({Kind::Message, answer, {}, false, {}});
 }
 void ScriptedDialogs::answerOpenFile(const QString& path)
 {
-    m_queue.append({Kind::OpenFile, Answer::Ok, path, false});
+    m_queue.append({Kind::OpenFile, Answer::Ok, path, false, {}});
 }
 void ScriptedDialogs::answerSaveFile(const QString& path)
 {
-    m_queue.append({Kind::SaveFile, Answer::Ok, path, false});
+    m_queue.append({Kind::SaveFile, Answer::Ok, path, false, {}});
 }
 void ScriptedDialogs::answerPrint(bool accepted, std::function<void(QPrinter&)> choose)
 {
@@ -39,7 +39,7 @@ void ScriptedDialogs::answerPrint(bool accepted, std::function<void(QPrinter&)> 
 
 void ScriptedDialogs::answerPageSetup(bool accepted)
 {
-    m_queue.append({Kind::PageSetup, Answer::Ok, {}, accepted});
+    m_queue.append({Kind::PageSetup, Answer::Ok, {}, accepted, {}});
 }
 
 QStringList ScriptedDialogs::messages() const
@@ -56,7 +56,7 @@ ScriptedDialogs::Queued ScriptedDialogs::take(Kind kind, const QString& what)
     if (m_queue.isEmpty() || m_queue.first().kind != kind) {
         ADD_FAILURE() << "unexpected " << kindName(kind) << ": " << what.toStdString();
         // An unexpected question is answered the cautious way.
-        return {kind, Answer::No, {}, false};
+        return {kind, Answer::No, {}, false, {}};
     }
     return m_queue.takeFirst();
 }
