@@ -29,6 +29,12 @@ QString smallNumberText(int value);
 // " 97 ", "-4 ": a unit count.
 QString unitCountText(std::int16_t value);
 
+enum class NumberFault { None, NotANumber, OutOfRange };
+
+// A number line: decimal digits with an optional sign, spaces or tabs around them. Nothing else is a
+// number: no full-width digits, no decimal point, no exponent.
+NumberFault parseNumber(QStringView text, std::int16_t& value);
+
 // "月曜日" … "土曜日" for 0 = Monday … 5 = Saturday, as messages name the weekday lines.
 QStringView weekdayName(int index);
 

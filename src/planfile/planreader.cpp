@@ -7,13 +7,16 @@
 #include "core/plandefaults.h"
 #include "core/subjects.h"
 #include "planfile/codepage.h"
+#include "planfile/planextension.h"
 #include "planfile/planformat.h"
+#include "planfile/plansections.h"
 #include "totals/weektotals.h"
 #include "totals/yeartotals.h"
 
 #include <QStringList>
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -41,45 +44,6 @@ QString quoted(const QString& text)
 {
     constexpr qsizetype kShown = 20;
     return u"「"_s + (text.size() > kShown ? text.left(kShown) + u"…"_s : text) + u"」"_s;
-}
-
-bool isBlank(QChar c)
-{
-    return c == u' ' || c == u'\t';
-}
-
-enum class NumberFault { None, NotANumber, OutOfRange };
-
-// Decimal digits with an optional sign; spaces around them are ignored. Nothing else is a number:
-// no full-width digits, no decimal point, no exponent.
-NumberFault parseNumber(QStringView text, std::int16_t& value)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isBlank(text[begin]))
-        ++begin;
-    while (end > begin && isBlank(text[end - 1]))
-        --end;
-    bool negative = false;
-    if (begin < end && (text[begin] == u'-' || text[begin] == u'+')) {
-        negative = text[begin] == u'-';
-        ++begin;
-    }
-    if (begin == end)
-        return NumberFault::NotANumber;
-    long long magnitude = 0;
-    for (qsizetype i = begin; i < end; ++i) {
-        const char16_t c = text[i].unicode();
-        if (c < u'0' || c > u'9')
-            return NumberFault::NotANumber;
-        if (magnitude <= 32768) // further digits only make it larger; stop before it can wrap
-            magnitude = magnitude * 10 + (c - u'0');
-    }
-    const long long signedValue = negative ? -magnitude : magnitude;
-    if (signedValue < -32768 || signedValue > 32767)
-        return NumberFault::OutOfRange;
-    value = static_cast<std::int16_t>(signedValue);
-    return NumberFault::None;
 }
 
 // What a line holds, for messages; the text is only put together when a message is shown.
@@ -129,6 +93,16 @@ public:
     qsizetype remaining() const { return m_lines.size() - m_next; }
     // The line number the next read takes.
     int nextLine() const { return static_cast<int>(m_next) + 1; }
+    // The next line, not taken; only while lines remain.
+    const QString& peek() const { return m_lines.at(m_next); }
+
+    // Everything from the next line on is the extension.
+    std::vector<ExtensionSection> extension(const std::function<bool(QStringView)>& isKnownSection)
+    {
+        auto sections = readExtension(m_lines, m_next, m_file, isKnownSection);
+        m_next = m_lines.size();
+        return sections;
+    }
 
     [[noreturn]] void fail(int line, const QString& message) const
     {
@@ -361,7 +335,12 @@ AppState readPlan(const QByteArray& bytes, const QString& fileName)
     static const char16_t* const kDayLineNames[kDayBlockLines] = {u"日の記録の日付の月",
                                                                   u"日の記録の日付の日", u"日の記録の教科",
                                                                   u"日の記録の行事", u"日の記録の取消"};
+    std::vector<ExtensionSection> extension;
     while (in.remaining() > 0) {
+        if (beginsExtension(in.peek())) {
+            extension = in.extension(isPlanSection);
+            break;
+        }
         if (const auto present = static_cast<int>(in.remaining()); present < kDayBlockLines)
             in.fail(in.nextLine() + present,
                     u"日の記録が途中で終わっています（%1行のうち%2行しかなく、%3の行がありません）。"_s
@@ -387,6 +366,9 @@ AppState readPlan(const QByteArray& bytes, const QString& fileName)
                 last = added;
         }
     }
+
+    for (const ExtensionSection& section : extension)
+        applyPlanSection(plan, section, fileName);
 
     // Sums the file cannot hold as unit counts make it a bad file, not a plan that fails later.
     try {

@@ -4,7 +4,9 @@
 #include "core/subjects.h"
 #include "core/zerodate.h"
 #include "planfile/codepage.h"
+#include "planfile/planextension.h"
 #include "planfile/planformat.h"
+#include "planfile/plansections.h"
 
 #include <vector>
 
@@ -188,5 +190,9 @@ QByteArray serializePlan(const AppState& s)
             out.line(BoolToText(day->boolNowPlanning));
         }
     }
+
+    // Only a plan with content the basic layout has no place for gets the extension.
+    for (const QString& line : extensionLines(planSections(s), s.strFileName))
+        out.text(line, u"拡張の行"_s);
     return out.bytes();
 }
