@@ -12,6 +12,7 @@ MIRTE_PACKAGES=(
   fonts-ipafont poppler-utils python3
   libxcb1-dev xvfb hyperfine time
   dpkg-dev file
+  clang libclang-rt-14-dev
 )
 
 mirte_as_root() {

@@ -7,14 +7,16 @@
 #include "core/mirteerror.h"
 #include "core/plandefaults.h"
 #include "core/subjects.h"
+#include "planfile/codepage.h"
 #include "planfile/planextension.h"
 #include "planfile/planformat.h"
 #include "planfile/plansections.h"
 #include "totals/weektotals.h"
 #include "totals/yeartotals.h"
 
-#include <QStringDecoder>
 #include <QStringList>
+#include <algorithm>
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -74,6 +76,15 @@ struct LineName {
     }
 };
 
+// Lines 1–7 (six lines of period-length digits, then the year) are what every plan file starts
+// with; a file that fails there is some other file, and is called so.
+constexpr int kSignatureLines = 7;
+
+QString notAPlanFile(const QString& detail)
+{
+    return u"計画ファイルではありません。"_s + detail;
+}
+
 // The lines of a file and a cursor over them. Every fault names its 1-based line.
 class PlanLines {
 public:
@@ -96,7 +107,8 @@ public:
 
     [[noreturn]] void fail(int line, const QString& message) const
     {
-        throw PlanFileError(m_file, line, message);
+        throw PlanFileError(m_file, line,
+                            line >= 1 && line <= kSignatureLines ? notAPlanFile(message) : message);
     }
 
     const QString& text(const LineName& name)
@@ -158,6 +170,13 @@ public:
 private:
     void split(const QByteArray& bytes)
     {
+        if (bytes.isEmpty())
+            fail(1, u"ファイルが空です。"_s);
+        // No text of a plan holds a NUL byte: a picture, a program or a word processor's file does.
+        if (const qsizetype nul = bytes.indexOf('\0'); nul >= 0)
+            throw PlanFileError(m_file, static_cast<int>(bytes.left(nul).count('\n')) + 1,
+                                notAPlanFile(u"文字ではないバイト（0x00）があります。"_s));
+
         // Count first, so an oversized file is refused before anything is decoded.
         qsizetype lines = bytes.count('\n');
         if (!bytes.isEmpty() && !bytes.endsWith('\n'))
@@ -171,9 +190,6 @@ private:
         // before they are decoded. The final line end closes the last line and starts none.
         const QByteArrayView all(bytes);
         m_lines.reserve(lines);
-        QStringDecoder decoder(kPlanCodePage, QStringDecoder::Flag::Stateless);
-        if (!decoder.isValid())
-            fail(0, u"シフトJIS（CP932）の文字コード表がありません。"_s);
         qsizetype start = 0;
         while (start < all.size()) {
             qsizetype end = all.indexOf('\n', start);
@@ -185,9 +201,10 @@ private:
             const int line = static_cast<int>(m_lines.size()) + 1;
             if (raw.contains('\r'))
                 fail(line, u"行の途中に改行文字（CR）があります。"_s);
-            m_lines.append(decoder.decode(raw));
-            if (decoder.hasError())
+            std::optional<QString> text = decodeCodePage(raw);
+            if (!text)
                 fail(line, u"シフトJIS（CP932）の文字として読めないバイトがあります。"_s);
+            m_lines.append(*std::move(text));
             start = end + 1;
         }
     }
@@ -196,6 +213,70 @@ private:
     QStringList m_lines;
     qsizetype m_next = 0;
 };
+
+// Where a field block's field stands in it, from 0.
+int fileIndex(Field field)
+{
+    return static_cast<int>(std::find(kFileOrder.begin(), kFileOrder.end(), field) - kFileOrder.begin());
+}
+
+// The term value that takes a sum of the plan year out of 16 bits, for the message and its line.
+struct PlanOverflow {
+    int term = -1; // 0–2; -1 when no single value can be named
+    Field value = Field::kokugo;
+    QString message;
+};
+
+PlanOverflow planYearOverflow(const std::array<RivoSeasonTotal*, 3>& terms)
+{
+    auto outOfRange = [](long long sum) { return sum < -32768 || sum > 32767; };
+    auto found = [&](int term, Field field, const QString& sumName) {
+        const QString value = u"%1学期の計画の%2「%3」"_s.arg(term + 1)
+                                  .arg(fieldLabel(field))
+                                  .arg((*terms[static_cast<std::size_t>(term)])[field]);
+        return PlanOverflow{term, field,
+                            u"%1で、年間計画の%2が範囲（-32768～32767）を超えます。"_s.arg(value, sumName)};
+    };
+
+    // A subject's year: its three term values, added in term order.
+    std::array<long long, kFieldCount> year{};
+    std::array<int, kFieldCount> lastTerm{}; // the last term that adds something to the subject
+    for (Field f : kSubjectFields) {
+        const auto i = static_cast<std::size_t>(f);
+        for (int t = 0; t < 3; ++t) {
+            const std::int16_t v = (*terms[static_cast<std::size_t>(t)])[f];
+            year[i] += v;
+            if (v != 0)
+                lastTerm[i] = t;
+            if (outOfRange(year[i]))
+                return found(t, f, u"%1（3学期の合計）"_s.arg(fieldLabel(f)));
+        }
+    }
+    // A subtotal of the year, its subjects added in the order of the formula.
+    using enum Field;
+    const struct {
+        Field subtotal;
+        std::initializer_list<Field> subjects;
+    } kSubtotals[] = {
+        {KyoukaSyoukei, {kokugo, syakai, sannsuu, rika, seikatsu, onngaku, zukou, katei, taiiku}},
+        {TokkatsuSyoukei, {gakkyuukatsudou, kurabu, jidoukai, gakkougyouji}},
+        {SouJyugyouJisuu,
+         {kokugo, syakai, sannsuu, rika, seikatsu, onngaku, zukou, katei, taiiku, sougou, doutoku,
+          gakkyuukatsudou, kurabu, jidoukai, gakkougyouji}},
+        {SouJisuu,
+         {kokugo, syakai, sannsuu, rika, seikatsu, onngaku, zukou, katei, taiiku, sougou, doutoku,
+          gakkyuukatsudou, kurabu, jidoukai, gakkougyouji, uchikiri, yobi}},
+    };
+    for (const auto& s : kSubtotals) {
+        long long sum = 0;
+        for (Field f : s.subjects) {
+            sum += year[static_cast<std::size_t>(f)];
+            if (outOfRange(sum))
+                return found(lastTerm[static_cast<std::size_t>(f)], f, fieldLabel(s.subtotal));
+        }
+    }
+    return {-1, kokugo, u"年間計画（3学期の合計）が範囲（-32768～32767）を超えます。"_s};
+}
 
 } // namespace
 
@@ -207,10 +288,19 @@ AppState readPlan(const QByteArray& bytes, const QString& fileName)
     SetDefaultWeekTables(plan);
     SetDefaultYearPlans(plan);
 
-    for (int d = 0; d < 6; ++d)
-        plan.strTimeCredit[static_cast<std::size_t>(d)] = in.text({weekdayName(d), u"の時限の長さ"});
+    for (int d = 0; d < 6; ++d) {
+        const int line = in.nextLine();
+        const LineName name{weekdayName(d), u"の時限の長さ"};
+        const QString& lengths = in.text(name);
+        if (!std::all_of(lengths.begin(), lengths.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+            in.fail(line, u"%1%2は数字の並びではありません。"_s.arg(name.text(), quoted(lengths)));
+        plan.strTimeCredit[static_cast<std::size_t>(d)] = lengths;
+    }
     plan.intYear = in.bounded({u"年度"}, kMinPlanYear, kMaxPlanYear);
-    plan.intGrade = in.bounded({u"学年"}, 0, 6); // 0: not chosen yet
+    // A grade the wizard does not offer is taken as not chosen yet, as the wizard itself shows it.
+    plan.intGrade = in.number({u"学年"});
+    if (plan.intGrade < 0 || plan.intGrade > 6)
+        plan.intGrade = 0;
     plan.strClass = in.text({u"学級"});
     plan.strTeacher = in.text({u"担任"});
     for (std::size_t i = 0; i < kCalendarDates.size(); ++i)
@@ -243,22 +333,26 @@ AppState readPlan(const QByteArray& bytes, const QString& fileName)
     // Files are in date order, so a day normally goes to the end; only one out of order, or a
     // second block of a date (which replaces the first), takes the list's own insertion.
     RivoDayTime* last = nullptr;
+    static const char16_t* const kDayLineNames[kDayBlockLines] = {u"日の記録の日付の月",
+                                                                  u"日の記録の日付の日", u"日の記録の教科",
+                                                                  u"日の記録の行事", u"日の記録の取消"};
     std::vector<ExtensionSection> extension;
     while (in.remaining() > 0) {
         if (beginsExtension(in.peek())) {
             extension = in.extension(isPlanSection);
             break;
         }
-        const int blockLine = in.nextLine();
-        if (in.remaining() < kDayBlockLines)
-            in.fail(blockLine,
-                    u"日の記録が途中で終わっています（%1行のうち%2行しかありません）。"_s.arg(kDayBlockLines)
-                        .arg(in.remaining()));
+        if (const auto present = static_cast<int>(in.remaining()); present < kDayBlockLines)
+            in.fail(in.nextLine() + present,
+                    u"日の記録が途中で終わっています（%1行のうち%2行しかなく、%3の行がありません）。"_s
+                        .arg(kDayBlockLines)
+                        .arg(present)
+                        .arg(QString::fromUtf16(kDayLineNames[present])));
         // The block's lines in file order, so that an error names the right line.
         const QDate date = in.date(plan.intYear, {u"日の記録の日付"});
-        const QString subjects = in.text({u"日の記録の教科"});
-        const QString comment = in.text({u"日の記録の行事"});
-        const bool cancelled = in.flag({u"日の記録の取消"});
+        const QString subjects = in.text({kDayLineNames[2]});
+        const QString comment = in.text({kDayLineNames[3]});
+        const bool cancelled = in.flag({kDayLineNames[4]});
         auto day = makeRecordedDay(date, subjects, comment, cancelled);
         if (!last || day->dateThisDay > last->dateThisDay) {
             RivoDayTime* added = day.get();
@@ -286,7 +380,9 @@ AppState readPlan(const QByteArray& bytes, const QString& fileName)
     try {
         calculate(*plan.objYearPlan);
     } catch (const OverflowError&) {
-        in.fail(planLine, u"年間計画（3学期の合計）が範囲（-32768～32767）を超えます。"_s);
+        const PlanOverflow at = planYearOverflow(terms);
+        in.fail(at.term < 0 ? planLine : planLine + at.term * kFieldBlockLines + fileIndex(at.value),
+                at.message);
     }
 
     // Not stored in the file, but shown for the plan; counting them now keeps them from being the

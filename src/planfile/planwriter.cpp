@@ -3,13 +3,12 @@
 #include "core/mirteerror.h"
 #include "core/subjects.h"
 #include "core/zerodate.h"
+#include "planfile/codepage.h"
 #include "planfile/codepagetext.h"
 #include "planfile/planextension.h"
 #include "planfile/planformat.h"
 #include "planfile/plansections.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -75,15 +74,8 @@ public:
             fail(u"記録が多すぎて保存できません（%1行。計画ファイルは %2 行までです）。"_s.arg(m_lines).arg(
                 kMaxPlanFileLines));
         // The whole text in one pass; only when it does not come back whole is the field looked for.
-        QStringEncoder encoder(kPlanCodePage, QStringEncoder::Flag::Stateless);
-        if (!encoder.isValid())
-            fail(u"シフトJIS（CP932）の文字コード表がありません。"_s);
-        QByteArray out = encoder.encode(m_text);
-        if (!encoder.hasError()) {
-            QStringDecoder decoder(kPlanCodePage, QStringDecoder::Flag::Stateless);
-            if (QString(decoder.decode(out)) == m_text && !decoder.hasError())
-                return out;
-        }
+        if (std::optional<QByteArray> out = encodeCodePage(m_text))
+            return *std::move(out);
         // Every field and every character at once, so one correction makes the plan savable.
         QStringList problems;
         for (const Checked& c : m_checked) {

@@ -53,6 +53,9 @@ void Grid::styleHeadings()
 
 QTableWidgetItem* Grid::cell(int row, int col)
 {
+    // QTableWidget ignores an item set outside its rows and columns and never owns it.
+    if (row < 0 || row >= rowCount() || col < 0 || col >= columnCount())
+        return nullptr;
     QTableWidgetItem* it = item(row, col);
     if (!it) {
         it = new QTableWidgetItem;
@@ -66,7 +69,10 @@ QTableWidgetItem* Grid::cell(int row, int col)
 
 void Grid::setTextMatrix(int row, int col, const QString& text)
 {
-    cell(row, col)->setText(text);
+    QTableWidgetItem* it = cell(row, col);
+    if (!it)
+        return;
+    it->setText(text);
     // The hidden header sections are what a screen reader names a cell's heading by.
     if (row == 0)
         setHeaderText(Qt::Horizontal, col, text);
@@ -108,12 +114,14 @@ QString Grid::textMatrix(int row, int col) const
 
 void Grid::setCellForeColor(int row, int col, const QColor& color)
 {
-    cell(row, col)->setForeground(color);
+    if (QTableWidgetItem* it = cell(row, col))
+        it->setForeground(color);
 }
 
 void Grid::setCellBackColor(int row, int col, const QColor& color)
 {
-    cell(row, col)->setBackground(color);
+    if (QTableWidgetItem* it = cell(row, col))
+        it->setBackground(color);
 }
 
 QColor Grid::cellForeColor(int row, int col) const
@@ -132,7 +140,8 @@ QColor Grid::cellBackColor(int row, int col) const
 
 void Grid::setCellCentered(int row, int col)
 {
-    cell(row, col)->setTextAlignment(Qt::AlignCenter);
+    if (QTableWidgetItem* it = cell(row, col))
+        it->setTextAlignment(Qt::AlignCenter);
 }
 
 bool Grid::isCellCentered(int row, int col) const

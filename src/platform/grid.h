@@ -46,6 +46,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The cell's item, made on first use; nullptr outside the grid.
     QTableWidgetItem* cell(int row, int col);
     void setHeaderText(Qt::Orientation orientation, int section, const QString& text);
     void styleHeadings();

@@ -113,16 +113,18 @@ template <typename Sheet> void frmPrint::printWith(Sheet&& sheet)
         throw MirteError(QStringLiteral("印刷できませんでした。プリンタの設定を確かめてください。"));
 }
 
+// Both sheets keep within the margins of the page set-up, measured once the printer dialog has
+// closed: paper and margins may have been changed there.
 void frmPrint::subPrintYear()
 {
-    // The sheet keeps within the margins the teacher chose in the page set-up.
-    const PrintableArea area = landscapeArea(m_services.printer);
-    printWith([this, area](Printer& printer) { ::subPrintYear(m_state, printer, area); });
+    printWith(
+        [this](Printer& printer) { ::subPrintYear(m_state, printer, landscapeArea(m_services.printer)); });
 }
 
 void frmPrint::subPrintWeekPlan()
 {
-    printWith([this](Printer& printer) { ::subPrintWeekPlan(m_state, printer); });
+    printWith(
+        [this](Printer& printer) { ::subPrintWeekPlan(m_state, printer, portraitArea(m_services.printer)); });
 }
 
 // The term sheets measure the page after the printer dialog, where the paper or margins may change.

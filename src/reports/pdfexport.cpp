@@ -16,15 +16,16 @@
 
 namespace {
 
-// An A4 PDF with a narrow margin, as a printer's own: the annual sheet needs almost the whole page.
-void preparePdf(QPrinter& device, const QString& outPath)
+// An A4 PDF with margins of `margins` millimetres; the default is narrow, as a printer's own, since the
+// annual sheet needs almost the whole page.
+void preparePdf(QPrinter& device, const QString& outPath, double margins)
 {
     installFontSubstitutions();
     device.setOutputFormat(QPrinter::PdfFormat);
     device.setOutputFileName(outPath);
     device.setCreator(QStringLiteral("ミルテ"));
-    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(5, 5, 5, 5),
-                                     QPageLayout::Millimeter));
+    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(margins, margins, margins, margins), QPageLayout::Millimeter));
 }
 
 void checkWritten(const Printer& printer, const QString& outPath)
@@ -36,14 +37,14 @@ void checkWritten(const Printer& printer, const QString& outPath)
 
 } // namespace
 
-void printSheetToPdf(AppState& state, Sheet sheet, const QString& outPath, int term)
+void printSheetToPdf(AppState& state, Sheet sheet, const QString& outPath, int term, double margins)
 {
     QPrinter device(QPrinter::HighResolution);
-    preparePdf(device, outPath);
+    preparePdf(device, outPath, margins);
     PainterPrinter printer(device);
     switch (sheet) {
     case Sheet::Year: subPrintYear(state, printer, landscapeArea(device)); break;
-    case Sheet::WeekPlan: subPrintWeekPlan(state, printer); break;
+    case Sheet::WeekPlan: subPrintWeekPlan(state, printer, portraitArea(device)); break;
     case Sheet::TermTimetable: subPrintSeasonTimeChart(state, printer, term, landscapeArea(device)); break;
     case Sheet::TermTally: subPrintSeasonTotal(state, printer, term, landscapeArea(device)); break;
     }
@@ -53,7 +54,7 @@ void printSheetToPdf(AppState& state, Sheet sheet, const QString& outPath, int t
 void printSchoolSummaryToPdf(const SchoolSummary& summary, const QString& outPath)
 {
     QPrinter device(QPrinter::HighResolution);
-    preparePdf(device, outPath);
+    preparePdf(device, outPath, kPdfMarginMillimetres);
     PainterPrinter printer(device);
     subPrintSchoolSummary(summary, printer, landscapeArea(device));
     checkWritten(printer, outPath);

@@ -5,12 +5,15 @@
 #include "platform/printer.h"
 #include "platform/subjectpictures.h"
 #include "reports/printhelpers.h"
+#include "reports/scaledprinter.h"
 
 namespace {
 
 constexpr double kColumnWidth = 1450; // one weekday
 constexpr double kRowHeight = 1650;   // one period
 constexpr double kPicture = 1350;
+constexpr double kRight = 10400;  // the frame's right edge
+constexpr double kBottom = 14750; // the last period's lower line
 
 QString titleOf(const AppState& state)
 {
@@ -81,8 +84,14 @@ void grid(Printer& p)
 
 } // namespace
 
-void subPrintWeekPlan(const AppState& state, Printer& p)
+PrintableArea portraitArea(const QPrinter& printer)
 {
+    return printableArea(printer, Printer::Orientation::Portrait, kWeekPlanPage);
+}
+
+void subPrintWeekPlan(const AppState& state, Printer& printer, const PrintableArea& area)
+{
+    ScaledPrinter p(printer, fitFactor(area, kRight, kBottom));
     static const QString kEmpty(QChar(0x3000));
     p.setColorMode(2);
     p.setOrientation(Printer::Orientation::Portrait);

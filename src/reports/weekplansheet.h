@@ -3,8 +3,18 @@
 // children's wording in hiragana and the hiragana pictures.
 #pragma once
 
+#include "reports/printablearea.h"
+
 struct AppState;
 class Printer;
+class QPrinter;
 
-// Prints the poster and ends the document. Changes nothing in the plan.
-void subPrintWeekPlan(const AppState& state, Printer& printer);
+// A4 portrait less the printers' usual margins: the poster is drawn at its own size there.
+inline constexpr PrintableArea kWeekPlanPage{11300, 16200};
+
+// The printable area of the printer's page turned to portrait; kWeekPlanPage when unknown.
+PrintableArea portraitArea(const QPrinter& printer);
+
+// Prints the poster and ends the document. A poster larger than the area (wide margins) is drawn
+// smaller as a whole. Changes nothing in the plan.
+void subPrintWeekPlan(const AppState& state, Printer& printer, const PrintableArea& area = kWeekPlanPage);

@@ -6,6 +6,7 @@
 #include "reports/sheetpage.h"
 #include "reports/termweeks.h"
 
+#include <QDate>
 #include <array>
 
 struct AppState;
@@ -21,6 +22,10 @@ double yearSheetBottom(const std::array<YearSheetTerm, 3>& terms);
 // Lowest y the sheet may reach on an A4 landscape page with the printers' usual margins.
 inline constexpr double kYearSheetPageBottom = kLandscapeAreaHeight;
 
+// The area the sheet stays within when the printer tells none. A sheet larger than its area (more
+// week rows than usual, wide margins) is drawn smaller as a whole.
+inline constexpr PrintableArea kYearSheetPage{kLandscapeAreaWidth, kYearSheetPageBottom};
+
 // Prints the sheet and ends the document. Recomputes objYearResult and its terms from the recorded
 // days first and changes nothing else of the plan.
-void subPrintYear(AppState& state, Printer& printer, const PrintableArea& area = {});
+void subPrintYear(AppState& state, Printer& printer, const PrintableArea& area = kYearSheetPage);

@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -427,17 +428,30 @@ TEST_F(Cli, CheckSummarisesAPlan)
 TEST_F(Cli, BadFileIsReportedWithItsLine)
 {
     QList<QByteArray> lines = serializePlan(tallyPlan()).split('\n');
-    lines[7] = " 9\r"; // the grade
+    lines[10] = " 13\r"; // the month the spring vacation starts
     const QString file = save(lines.join('\n'), u"bad.rv"_s);
     for (const QString& command : {u"check"_s, u"tally"_s, u"projection"_s, u"schooldays"_s}) {
         const CliRun r = cli({command, file});
         EXPECT_EQ(r.exitCode, 1) << command.toStdString();
-        EXPECT_TRUE(r.err.startsWith(file + u":8: 学年"_s)) << r.err.toStdString();
+        EXPECT_TRUE(r.err.startsWith(file + u":11: 春休み"_s)) << r.err.toStdString();
         EXPECT_TRUE(r.out.isEmpty());
     }
     const CliRun missing = cli({u"check"_s, m_dir.filePath(u"none.rv"_s)});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_TRUE(missing.err.startsWith(m_dir.filePath(u"none.rv"_s) + u": "_s));
+}
+
+// A named pipe would block the reader until something writes to it; a folder or a device is no plan.
+TEST_F(Cli, AnythingButARegularFileIsRefusedAtOnce)
+{
+    const QString fifo = m_dir.filePath(u"pipe.rv"_s);
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& path : {fifo, m_dir.path(), u"/dev/zero"_s}) {
+        const CliRun r = cli({u"check"_s, path});
+        EXPECT_EQ(r.exitCode, 1) << path.toStdString();
+        EXPECT_TRUE(r.err.startsWith(path + u": "_s) && r.err.contains(u"計画ファイルではありません"_s))
+            << r.err.toStdString();
+    }
 }
 
 TEST_F(Cli, UsageErrorsExitWithTwo)
@@ -538,6 +552,77 @@ TEST_F(Cli, PrintWritesEachSheetAsOneA4Page)
     }
 }
 
+// The first page of a PDF as grey levels (0 black … 255 white), rendered by poppler; empty when
+// poppler-utils is not installed.
+struct GreyPage {
+    int width = 0;
+    int height = 0;
+    QByteArray pixels;
+    bool inked(int x, int y) const { return static_cast<unsigned char>(pixels[y * width + x]) < 200; }
+};
+
+GreyPage renderGrey(const QString& pdf, int dpi, const QString& stem)
+{
+    const CliRun r =
+        run(u"pdftoppm"_s, {u"-r"_s, QString::number(dpi), u"-gray"_s, u"-singlefile"_s, pdf, stem});
+    QFile f(stem + u".pgm"_s);
+    if (r.exitCode != 0 || !f.open(QIODevice::ReadOnly))
+        return {};
+    // P5, width, height, 255, then one byte a pixel.
+    QList<QByteArray> header;
+    while (header.size() < 4) {
+        const QByteArray word = [&] {
+            QByteArray w;
+            char c = 0;
+            while (f.getChar(&c) && !QChar::isSpace(c))
+                w += c;
+            return w;
+        }();
+        if (!word.isEmpty())
+            header << word;
+    }
+    GreyPage page{header[1].toInt(), header[2].toInt(), f.readAll()};
+    EXPECT_EQ(header[0], "P5");
+    EXPECT_EQ(page.pixels.size(), qsizetype(page.width) * page.height);
+    return page;
+}
+
+// Both sheets with wide margins: everything printed lies inside them, drawn smaller as a whole.
+TEST_F(Cli, PrintWithMarginsKeepsEachSheetInsideThem)
+{
+    const QString plan = save(tallyPlan(), u"plan.rv"_s);
+    constexpr int kDpi = 50;
+    for (const char* sheet : {"year", "week"}) {
+        for (const int mm : {10, 25, 40}) {
+            const QString what = u"%1 %2 mm"_s.arg(QLatin1String(sheet)).arg(mm);
+            const QString pdf = m_dir.filePath(u"sheet.pdf"_s);
+            const CliRun r = cli({u"print"_s, plan, u"--sheet"_s, QLatin1String(sheet), u"--output"_s, pdf,
+                                  u"--margins"_s, QString::number(mm)});
+            ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+            const GreyPage page = renderGrey(pdf, kDpi, m_dir.filePath(u"page"_s));
+            if (page.width == 0)
+                GTEST_SKIP() << "pdftoppm is not installed";
+            int left = page.width, top = page.height, right = -1, bottom = -1;
+            for (int y = 0; y < page.height; ++y)
+                for (int x = 0; x < page.width; ++x)
+                    if (page.inked(x, y)) {
+                        left = std::min(left, x);
+                        top = std::min(top, y);
+                        right = std::max(right, x);
+                        bottom = std::max(bottom, y);
+                    }
+            ASSERT_GE(right, 0) << what.toStdString() << ": something is printed";
+            const double margin = mm / 25.4 * kDpi; // in pixels
+            EXPECT_GE(left, margin - 1) << what.toStdString();
+            EXPECT_GE(top, margin - 1) << what.toStdString();
+            EXPECT_LE(right, page.width - margin + 1) << what.toStdString();
+            EXPECT_LE(bottom, page.height - margin + 1) << what.toStdString();
+            // Drawn smaller, not tiny: the frame still reaches well across the printable width.
+            EXPECT_GT(right - left, (page.width - 2 * margin) * 0.75) << what.toStdString();
+        }
+    }
+}
+
 TEST_F(Cli, PrintRefusesWrongArgumentsAndBadFiles)
 {
     const QString plan = save(tallyPlan(), u"plan.rv"_s);
@@ -546,7 +631,12 @@ TEST_F(Cli, PrintRefusesWrongArgumentsAndBadFiles)
          {QStringList{u"print"_s, plan, u"--sheet"_s, u"term"_s, u"--output"_s, pdf},
           QStringList{u"print"_s, plan, u"--sheet"_s, u"term4-tally"_s, u"--output"_s, pdf},
           QStringList{u"print"_s, plan, u"--sheet"_s, u"year"_s},
-          QStringList{u"print"_s, u"--sheet"_s, u"year"_s, u"--output"_s, pdf}}) {
+          QStringList{u"print"_s, u"--sheet"_s, u"year"_s, u"--output"_s, pdf},
+          QStringList{u"print"_s, plan, u"--sheet"_s, u"year"_s, u"--output"_s, pdf, u"--margins"_s,
+                      u"abc"_s},
+          QStringList{u"print"_s, plan, u"--sheet"_s, u"week"_s, u"--output"_s, pdf, u"--margins"_s, u"-1"_s},
+          QStringList{u"print"_s, plan, u"--sheet"_s, u"week"_s, u"--output"_s, pdf, u"--margins"_s, u"71"_s},
+          QStringList{u"print"_s, plan, u"--sheet"_s, u"week"_s, u"--output"_s, pdf, u"--margins"_s}}) {
         EXPECT_EQ(cli(args).exitCode, 2) << args.join(u' ').toStdString();
     }
     const QString bad = save(QByteArray("1333320\r\n"), u"bad.rv"_s);

@@ -14,3 +14,16 @@ TEST(HelpWindow, OpensAtItsContentsWithEverySection)
         EXPECT_TRUE(text.contains(QString::fromUtf8(heading))) << heading;
     EXPECT_EQ(window.windowTitle(), QStringLiteral("ミルテ ヘルプ"));
 }
+
+// Each sheet prints in its own orientation whatever the page set-up says; the help must not promise
+// otherwise.
+TEST(HelpWindow, PageSetUpIsForPaperAndMarginsNotTheOrientation)
+{
+    HelpWindow window;
+    ASSERT_TRUE(window.showContents());
+    const QString text = window.browser()->toPlainText();
+    EXPECT_FALSE(text.contains(QStringLiteral("向きや余白は"))) << "page set-up does not turn the sheets";
+    EXPECT_FALSE(text.contains(QStringLiteral("用紙・向き・余白")));
+    EXPECT_TRUE(text.contains(QStringLiteral("年間の時数集計表は横、週間時間割計画表は縦")));
+    EXPECT_TRUE(text.contains(QStringLiteral("用紙と余白を設定します")));
+}

@@ -327,6 +327,8 @@ TEST_F(MenusTest, SavingOnAFullDiskLeavesThePreviousFile)
 
     ASSERT_EQ(dialogs.messages().size(), 1);
     EXPECT_TRUE(dialogs.messages()[0].contains(state.strFileName));
+    EXPECT_TRUE(dialogs.messages()[0].contains(QStringLiteral("ディスクの空きが足りません")))
+        << dialogs.messages()[0].toStdString();
     EXPECT_EQ(contentOf(state.strFileName), saved);
 }
 

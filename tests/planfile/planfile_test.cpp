@@ -17,8 +17,13 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <csignal>
 #include <functional>
+#include <future>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -406,6 +411,94 @@ TEST(PlanFileReader, AnOlderPlanGetsTheLawsRestDaysWithoutChangingItsFile)
     EXPECT_EQ(serializePlan(read), bytes);
 }
 
+// Every field of every block holds a value of its own in this hand-written file: position k of the
+// base block holds k, of the three plan blocks 100 + k, 200 + k and 300 + k. The order below is the
+// one docs/plan-file.md gives; a field read from or written to another position shows at once.
+TEST(PlanFileReader, EachOfTheTwentyOneFieldsHasItsOwnPosition)
+{
+    const Units UnitCounts::*const order[21] = {
+        &UnitCounts::doutoku,  &UnitCounts::gakkougyouji,  &UnitCounts::gakkyuukatsudou,
+        &UnitCounts::jidoukai, &UnitCounts::katei,         &UnitCounts::kokugo,
+        &UnitCounts::kurabu,   &UnitCounts::KyoukaSyoukei, &UnitCounts::onngaku,
+        &UnitCounts::rika,     &UnitCounts::sannsuu,       &UnitCounts::seikatsu,
+        &UnitCounts::sougou,   &UnitCounts::SouJisuu,      &UnitCounts::SouJyugyouJisuu,
+        &UnitCounts::syakai,   &UnitCounts::taiiku,        &UnitCounts::TokkatsuSyoukei,
+        &UnitCounts::uchikiri, &UnitCounts::yobi,          &UnitCounts::zukou,
+    };
+    QFile f(QStringLiteral(MIRTE_SOURCE_DIR "/tests/data/fields-2004.rv"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    const AppState s = readPlan(bytes, f.fileName());
+    const auto terms = s.objYearPlan->terms();
+    const UnitCounts* blocks[4] = {s.objYearBase.get(), terms[0], terms[1], terms[2]};
+    for (int b = 0; b < 4; ++b)
+        for (int k = 0; k < 21; ++k)
+            EXPECT_EQ(blocks[b]->*order[k], 100 * b + k + 1) << "block " << b << ", position " << k + 1;
+    EXPECT_EQ(serializePlan(s), bytes) << "written back in the same order";
+}
+
+// Fixed bytes to fixed code points, both ways, from the Windows code page 932 table. A row's bytes
+// stand for the teacher's name; what the writer gives back is the third column.
+TEST(PlanFileCodePage, BytesReadAndWrittenAsTheCodePageTableSays)
+{
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        char32_t codePoint;
+        QByteArray written;
+    } table[] = {
+        {"NEC special ①", "\x87\x40", U'\u2460', "\x87\x40"},
+        {"NEC special ㈱", "\x87\x8A", U'\u3231', "\x87\x8A"},
+        {"NEC special №", "\x87\x82", U'\u2116', "\x87\x82"},
+        {"NEC special ≒, written as in JIS X 0208", "\x87\x90", U'\u2252', "\x81\xE0"},
+        {"NEC-selected IBM 纊, written in the IBM form", "\xED\x40", U'\u7E8A', "\xFA\x5C"},
+        {"NEC-selected IBM 褜", "\xED\x41", U'\u891C', "\xFA\x5D"},
+        {"NEC-selected IBM ⅰ", "\xEE\xEF", U'\u2170', "\xFA\x40"},
+        {"NEC-selected IBM ＂", "\xEE\xFC", U'\uFF02', "\xFA\x57"},
+        {"NEC-selected IBM ￢, written as in JIS X 0208", "\xEE\xF9", U'\uFFE2', "\x81\xCA"},
+        {"IBM ⅰ", "\xFA\x40", U'\u2170', "\xFA\x40"},
+        {"IBM 纊", "\xFA\x5C", U'\u7E8A', "\xFA\x5C"},
+        {"IBM ￤", "\xFA\x55", U'\uFFE4', "\xFA\x55"},
+        {"IBM 黑, the last", "\xFC\x4B", U'\u9ED1', "\xFC\x4B"},
+        {"IBM ㈱, written in the NEC form", "\xFA\x58", U'\u3231', "\x87\x8A"},
+        {"IBM Ⅰ, written in the NEC form", "\xFA\x4A", U'\u2160', "\x87\x54"},
+        {"IBM ∵, written as in JIS X 0208", "\xFA\x5B", U'\u2235', "\x81\xE6"},
+        {"half-width ｡", "\xA1", U'\uFF61', "\xA1"},
+        {"half-width ｱ", "\xB1", U'\uFF71', "\xB1"},
+        {"half-width ﾟ", "\xDF", U'\uFF9F', "\xDF"},
+        {"user-defined, first", "\xF0\x40", U'\uE000', "\xF0\x40"},
+        {"user-defined, last", "\xF9\xFC", U'\uE757', "\xF9\xFC"},
+        {"～", "\x81\x60", U'\uFF5E', "\x81\x60"},
+        {"backslash", "\x5C", U'\\', "\x5C"},
+        {"tilde", "\x7E", U'~', "\x7E"},
+        {"control 0x1A", "\x1A", U'\x1A', "\x1A"},
+        {"control 0x1C", "\x1C", U'\x1C', "\x1C"},
+        {"control 0x7F", "\x7F", U'\x7F', "\x7F"},
+    };
+    QList<QByteArray> lines = byteLines(serializePlan(makePlan(2001, 3)));
+    for (const auto& row : table) {
+        lines[9] = "a" + row.bytes + "b"; // the teacher, between two letters
+        const AppState s = readPlan(joinLines(lines), u"x.rv"_s);
+        const QList<uint> codePoints = s.strTeacher.toUcs4();
+        EXPECT_EQ(codePoints, (QList<uint>{U'a', static_cast<uint>(row.codePoint), U'b'})) << row.name;
+        EXPECT_EQ(byteLines(serializePlan(s))[9], "a" + row.written + "b") << row.name;
+    }
+}
+
+// A grade the wizard does not offer is taken as not chosen, as the class page shows it; the rest of
+// the plan is read as usual.
+TEST(PlanFileReader, GradeOutsideOneToSixIsNotChosen)
+{
+    QList<QByteArray> lines = byteLines(serializePlan(richPlan()));
+    for (const QByteArray grade : {QByteArray(" 7"), QByteArray("-1"), QByteArray(" 32767")}) {
+        lines[7] = grade;
+        const AppState back = readPlan(joinLines(lines), u"x.rv"_s);
+        EXPECT_EQ(back.intGrade, 0) << grade.constData();
+        EXPECT_EQ(back.strTeacher, u"髙橋 美咲"_s);
+        EXPECT_EQ(byteLines(serializePlan(back))[7], QByteArray(" 0"));
+    }
+}
+
 // One malformed file per row: the line the reader names, a word of its message.
 TEST(PlanFileReader, MalformedFilesNameTheirLine)
 {
@@ -428,13 +521,13 @@ TEST(PlanFileReader, MalformedFilesNameTheirLine)
         const char16_t* word;
     };
     const Case cases[] = {
-        {"empty file", keep(0), 1, u"途中で終わって"},
+        {"empty file", keep(0), 1, u"計画ファイルではありません。ファイルが空です。"},
         {"cut in the header", keep(36), 37, u"休日の数"},
         {"cut in the holiday pairs", keep(50), 51, u"休日"},
         {"cut in the plan", keep(at.plan() + 10), at.plan() + 11, u"1学期の計画"},
-        {"year not a number", set(7, cp932(u"2001年"_s)), 7, u"数値として読めません"},
+        {"year not a number", set(7, cp932(u"2001年"_s)), 7,
+         u"計画ファイルではありません。年度「2001年」は数値として読めません。"},
         {"year out of range", set(7, " 99"), 7, u"年度"},
-        {"grade above 6", set(8, " 7"), 8, u"学年"},
         {"full-width digits", set(8, cp932(u"３"_s)), 8, u"数値として読めません"},
         {"month 13", set(11, " 13"), 11, u"1～12"},
         {"31 April", set(14, " 31"), 14, u"日付になりません"},
@@ -455,9 +548,11 @@ TEST(PlanFileReader, MalformedFilesNameTheirLine)
              l[at.days() + 5] = " 29";
          },
          at.days() + 6, u"日付になりません"},
-        {"day block cut short", keep(at.days() + 7), at.days() + 5, u"途中で終わって"},
+        // The first line that is missing is named, not the block's first.
+        {"day block cut short", keep(at.days() + 7), at.days() + 8,
+         u"5行のうち3行しかなく、日の記録の行事の行"},
         {"a line missing in the last block", [](QList<QByteArray>& l) { l.removeAt(l.size() - 2); },
-         at.days() + 5, u"5行のうち4行"},
+         at.days() + 9, u"5行のうち4行しかなく、日の記録の取消の行"},
         {"more than 3001 lines",
          [](QList<QByteArray>& l) {
              while (l.size() < 3002)
@@ -469,12 +564,28 @@ TEST(PlanFileReader, MalformedFilesNameTheirLine)
         {"byte that is no CP932", set(10, "\x81\x20"), 10, u"CP932"},
         {"lead byte without its trail", set(9, "\x82"), 9, u"CP932"},
         {"carriage return inside a line", set(10, "a\rb"), 10, u"CR"},
+        // The value that takes the year's sum out of range: its line, term and subject.
         {"plan year beyond 16 bits",
          [&](QList<QByteArray>& l) {
              l[at.plan() - 1 + 5] = " 20000 ";
              l[at.plan() - 1 + 21 + 5] = " 20000 ";
          },
-         at.plan(), u"範囲"},
+         at.plan() + 21 + 5, u"2学期の計画の国語「20000」で、年間計画の国語（3学期の合計）が範囲"},
+        {"plan year subtotal beyond 16 bits",
+         [&](QList<QByteArray>& l) {
+             l[at.plan() - 1 + 5] = " 20000 ";       // term 1 kokugo
+             l[at.plan() - 1 + 21 + 10] = " 20000 "; // term 2 sannsuu
+         },
+         at.plan() + 21 + 10, u"2学期の計画の算数「20000」で、年間計画の教科小計が範囲"},
+        // Files that are no plan at all say so, with the line where that shows.
+        {"binary file", set(40, QByteArray("\x89PNG\0\x1a", 6)), 40,
+         u"計画ファイルではありません。文字ではないバイト（0x00）"},
+        {"a list of another program",
+         [](QList<QByteArray>& l) {
+             l = {cp932(u"名前,学年,組"_s), cp932(u"山田,3,2"_s)};
+         },
+         1, u"計画ファイルではありません。月曜日の時限の長さ「名前,学年,組」は数字の並びではありません。"},
+        {"text that is no CP932 at the start", set(2, "\x80"), 2, u"計画ファイルではありません。シフトJIS"},
         {"timetable beyond 16 bits",
          [&](QList<QByteArray>& l) {
              l[0] = QByteArray(4000, '9');
@@ -551,7 +662,7 @@ TEST_F(PlanFileOnDisk, BadFileLeavesTheOpenPlanUntouched)
                << " 10" << cp932(u"国国"_s);
              return l;
          }(),
-         static_cast<int>(good.size()) + 1},
+         static_cast<int>(good.size()) + 4}, // the block's fourth line is the first missing
     };
     for (const auto& c : cases) {
         const QString bad = path(u"bad.rv"_s);
@@ -708,24 +819,94 @@ TEST_F(PlanFileOnDisk, ARefusedSaveNamesEveryCharacterAtOnce)
     }
 }
 
+// What a teacher reads is Japanese through and through: no English text of the toolkit or the system.
+bool hasLatinLetters(const QString& text)
+{
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); });
+}
+
 TEST_F(PlanFileOnDisk, FailedWriteIsAnErrorAndLeavesNoFile)
 {
     AppState plan = richPlan();
-    plan.strFileName = path(u"no-such-folder/plan.rv"_s);
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir(u"folder.rv"_s));
+    const struct {
+        QString file;
+        const char16_t* reason;
+    } cases[] = {
+        {path(u"no-such-folder/plan.rv"_s), u"ファイルに書き込めません（保存先のフォルダーがありません）。"},
+        {path(u"folder.rv"_s), u"ファイルに書き込めません（同じ名前のフォルダーがあります）。"},
+    };
+    for (const auto& c : cases) {
+        plan.strFileName = c.file;
+        try {
+            SavePlanFile(plan);
+            ADD_FAILURE() << "saved to " << c.file.toStdString();
+        } catch (const PlanFileError& e) {
+            EXPECT_EQ(e.file(), plan.strFileName);
+            EXPECT_EQ(e.message(), QString::fromUtf16(c.reason));
+        }
+    }
+    EXPECT_FALSE(QFile::exists(path(u"no-such-folder/plan.rv"_s)));
+    EXPECT_TRUE(QFileInfo(path(u"folder.rv"_s)).isDir()) << "the folder stays what it was";
+}
+
+// A disk that takes only part of the file: the write comes back short. The limit on the size of
+// files this process writes gives exactly that.
+TEST_F(PlanFileOnDisk, ShortWriteSaysTheDiskIsFullAndKeepsThePreviousFile)
+{
+    AppState plan = richPlan();
+    plan.strFileName = path(u"plan.rv"_s);
+    writeFile(plan.strFileName, "previous contents");
+
+    rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 1000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    QString message;
     try {
         SavePlanFile(plan);
-        ADD_FAILURE() << "saved into a missing folder";
     } catch (const PlanFileError& e) {
-        EXPECT_EQ(e.file(), plan.strFileName);
-        EXPECT_FALSE(e.message().isEmpty());
+        message = e.message();
     }
-    EXPECT_FALSE(QFile::exists(plan.strFileName));
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldHandler);
 
-    // A folder in the way of the file: the folder stays what it was.
-    plan.strFileName = path(u"folder.rv"_s);
-    ASSERT_TRUE(QDir(m_dir.path()).mkdir(u"folder.rv"_s));
-    EXPECT_THROW(SavePlanFile(plan), PlanFileError);
-    EXPECT_TRUE(QFileInfo(plan.strFileName).isDir());
+    EXPECT_TRUE(message.startsWith(u"ファイルに書き込めません（ディスクの空きが足りません）。"_s))
+        << message.toStdString();
+    EXPECT_FALSE(hasLatinLetters(message)) << message.toStdString();
+    EXPECT_EQ(readFile(plan.strFileName), QByteArray("previous contents"));
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{u"plan.rv"_s}) << "no temporary left";
+}
+
+// A named pipe would block the reader until someone writes into it; a folder or a device is no plan.
+TEST_F(PlanFileOnDisk, AnythingButARegularFileIsRefusedWithoutWaiting)
+{
+    const QString fifo = path(u"pipe.rv"_s);
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& file : {fifo, m_dir.path(), u"/dev/zero"_s}) {
+        AppState open = richPlan();
+        auto attempt = std::async(std::launch::async, [&] {
+            try {
+                LoadPlanFile(open, file);
+            } catch (const PlanFileError& e) {
+                return e.message();
+            }
+            return QString();
+        });
+        if (attempt.wait_for(std::chrono::seconds(10)) == std::future_status::timeout) {
+            QFile writer(fifo); // lets the blocked reader go on, so the test ends
+            writer.open(QIODevice::WriteOnly);
+            writer.close();
+            ADD_FAILURE() << "waited on " << file.toStdString();
+        }
+        const QString message = attempt.get();
+        EXPECT_TRUE(message.endsWith(u"計画ファイルではありません。"_s)) << message.toStdString();
+        EXPECT_FALSE(hasLatinLetters(message)) << message.toStdString();
+        EXPECT_EQ(open.intYear, 2001) << "the open plan stays";
+    }
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -49,6 +49,28 @@ TEST_F(GridTest, CellsAreAddressedFromZeroWithTheHeadingsAsCells)
     EXPECT_NE(grid.cellBackColor(5, 6), grid.cellBackColor(5, 0));
 }
 
+// Rows set before the columns exist, and writes outside the grid, make no cells: Qt would neither
+// show nor own them (LeakSanitizer reported them as lost).
+TEST(GridSizes, RowsBeforeColumnsAndWritesOutsideMakeNoStrayCells)
+{
+    Grid grid;
+    grid.setRows(3);
+    EXPECT_EQ(grid.item(1, 0), nullptr);
+    grid.setTextMatrix(2, 0, QStringLiteral("国語"));
+    grid.setCellForeColor(2, 0, Qt::red);
+    grid.setCellBackColor(2, 0, Qt::blue);
+    grid.setCellCentered(2, 0);
+    EXPECT_EQ(grid.textMatrix(2, 0), QString());
+
+    grid.setCols(2);
+    ASSERT_NE(grid.item(2, 0), nullptr) << "the heading column gets its cells once it exists";
+    EXPECT_EQ(grid.cellBackColor(2, 0), grid.cellBackColor(0, 1));
+    EXPECT_NE(grid.cellBackColor(2, 0), grid.cellBackColor(2, 1));
+    EXPECT_EQ(grid.textMatrix(2, 0), QString()) << "nothing written before is there";
+    grid.setTextMatrix(5, 5, QStringLiteral("x"));
+    EXPECT_EQ(grid.item(5, 5), nullptr);
+}
+
 TEST_F(GridTest, EachCellKeepsItsOwnColours)
 {
     const QColor red(255, 0, 0), blue(0, 0, 255), yellow(255, 255, 192);

@@ -106,6 +106,38 @@ TEST_F(PrintWindow, AnnualSheetKeepsWithinTheMarginsOfThePageSetUp)
     EXPECT_LE(lowest, (210 - 40) / 25.4 * 1440 + 1);
 }
 
+// Margins changed in the printer dialog itself count: the fit is measured once the dialog has closed.
+TEST_F(PrintWindow, BothSheetsKeepWithinMarginsChosenInThePrinterDialog)
+{
+    t.printer.setPageSize(QPageSize(QPageSize::A4));
+    t.printer.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
+    open();
+    const auto thirtyMillimetres = [](QPrinter& printer) {
+        printer.setPageMargins(QMarginsF(30, 30, 30, 30), QPageLayout::Millimeter);
+    };
+    // By hand: A4 is 210 × 297 mm; 30 mm on every side leaves 150 × 237 mm.
+    const double shortSide = 150 / 25.4 * 1440;
+    const double longSide = 237 / 25.4 * 1440;
+    for (const int sheet : {0, 7}) {
+        option(sheet)->setChecked(true);
+        const qsizetype before = t.recording.lines().size();
+        t.dialogs.answerPrint(true, thirtyMillimetres);
+        print();
+        const double width = sheet == 0 ? longSide : shortSide;
+        const double height = sheet == 0 ? shortSide : longSide;
+        double right = 0, lowest = 0;
+        for (const auto& l : t.recording.lines().mid(before)) {
+            right = std::max({right, l.x1, l.x2});
+            lowest = std::max({lowest, l.y1, l.y2});
+        }
+        EXPECT_LE(right, width + 1e-6) << sheet;
+        EXPECT_LE(lowest, height + 1e-6) << sheet;
+        EXPECT_TRUE(right > width - 1 || lowest > height - 1)
+            << sheet << ": shrunk to the area, not below it: " << right << " × " << lowest;
+        t.printer.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
+    }
+}
+
 TEST_F(PrintWindow, CancelledPrinterDialogPrintsNothing)
 {
     open();

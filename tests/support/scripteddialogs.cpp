@@ -24,15 +24,15 @@ ScriptedDialogs::~ScriptedDialogs()
 
 void ScriptedDialogs::answerMessage(Answer answer)
 {
-    m_queue.append({Kind::Message, answer, {}, false});
+    m_queue.append({Kind::Message, answer, {}, false, {}});
 }
 void ScriptedDialogs::answerOpenFile(const QString& path)
 {
-    m_queue.append({Kind::OpenFile, Answer::Ok, path, false});
+    m_queue.append({Kind::OpenFile, Answer::Ok, path, false, {}});
 }
 void ScriptedDialogs::answerSaveFile(const QString& path)
 {
-    m_queue.append({Kind::SaveFile, Answer::Ok, path, false});
+    m_queue.append({Kind::SaveFile, Answer::Ok, path, false, {}});
 }
 void ScriptedDialogs::answerOpenFiles(const QStringList& paths)
 {
@@ -42,13 +42,14 @@ void ScriptedDialogs::answerFolder(const QString& path)
 {
     m_queue.append({Kind::Folder, Answer::Ok, path, false});
 }
-void ScriptedDialogs::answerPrint(bool accepted)
+void ScriptedDialogs::answerPrint(bool accepted, std::function<void(QPrinter&)> choose)
 {
-    m_queue.append({Kind::Print, Answer::Ok, {}, accepted});
+    m_queue.append({Kind::Print, Answer::Ok, {}, accepted, {}, std::move(choose)});
 }
+
 void ScriptedDialogs::answerPageSetup(bool accepted)
 {
-    m_queue.append({Kind::PageSetup, Answer::Ok, {}, accepted});
+    m_queue.append({Kind::PageSetup, Answer::Ok, {}, accepted, {}});
 }
 
 QStringList ScriptedDialogs::messages() const
@@ -65,7 +66,7 @@ ScriptedDialogs::Queued ScriptedDialogs::take(Kind kind, const QString& what)
     if (m_queue.isEmpty() || m_queue.first().kind != kind) {
         ADD_FAILURE() << "unexpected " << kindName(kind) << ": " << what.toStdString();
         // An unexpected question is answered the cautious way.
-        return {kind, Answer::No, {}, false};
+        return {kind, Answer::No, {}, false, {}};
     }
     return m_queue.takeFirst();
 }
@@ -104,10 +105,13 @@ QString ScriptedDialogs::folderName(QWidget*, const QString& title)
     return take(Kind::Folder, title).path;
 }
 
-bool ScriptedDialogs::printDialog(QWidget*, QPrinter&)
+bool ScriptedDialogs::printDialog(QWidget*, QPrinter& printer)
 {
     m_calls.append({Kind::Print, {}, {}, {}});
-    return take(Kind::Print, QStringLiteral("print")).accepted;
+    const Queued answer = take(Kind::Print, QStringLiteral("print"));
+    if (answer.choose)
+        answer.choose(printer);
+    return answer.accepted;
 }
 
 bool ScriptedDialogs::pageSetupDialog(QWidget*, QPrinter&, const QString& title)

@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 
 class ScriptedDialogs final : public Dialogs {
 public:
@@ -24,11 +25,12 @@ public:
 
     // Queue the answer of the next dialog.
     void answerMessage(Answer answer);
-    void answerOpenFile(const QString& path); // empty = cancelled
-    void answerSaveFile(const QString& path); // empty = cancelled
+    void answerOpenFile(const QString& path);       // empty = cancelled
+    void answerSaveFile(const QString& path);       // empty = cancelled
     void answerOpenFiles(const QStringList& paths); // empty = cancelled
     void answerFolder(const QString& path);         // empty = cancelled
-    void answerPrint(bool accepted);
+    // `choose` stands for what the teacher changes in the dialog (paper, margins) before closing it.
+    void answerPrint(bool accepted, std::function<void(QPrinter&)> choose = {});
     void answerPageSetup(bool accepted);
 
     const QList<Call>& calls() const { return m_calls; }
@@ -52,6 +54,7 @@ private:
         QString path;
         bool accepted = false;
         QStringList paths;
+        std::function<void(QPrinter&)> choose;
     };
     Queued take(Kind kind, const QString& what);
 

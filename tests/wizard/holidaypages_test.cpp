@@ -203,6 +203,17 @@ TEST_F(HolidayRulesTest, LoadingShowsStoredRulesAndBackStoresNothing)
     EXPECT_TRUE(option(1)->isChecked());
 }
 
+// The school-day test takes both flags as every Saturday off, so the page shows that rule.
+TEST_F(HolidayRulesTest, BothSaturdayFlagsShowEverySaturdayOff)
+{
+    setUpYear(2003, 1);
+    state.boolSat2nd4thOff = true;
+    state.boolSatAllOff = true;
+    wizard->show(Step::HolidayRules);
+    EXPECT_TRUE(option(1)->isChecked());
+    EXPECT_FALSE(option(0)->isChecked());
+}
+
 TEST_F(HolidayRulesTest, BeforeStoresToo)
 {
     state.intYear = 2005;

@@ -1,5 +1,6 @@
-// mirte-cli print FILE --sheet year|week|termN-timetable|termN-tally --output OUT.pdf: a printed
-// sheet as an A4 PDF, drawn by the same routines as the print window.
+// mirte-cli print FILE --sheet year|week|termN-timetable|termN-tally --output OUT.pdf [--margins MM]: a
+// printed sheet as an A4 PDF, drawn by the same routines as the print window, within margins of MM
+// millimetres on every side.
 #include "cliargs.h"
 #include "clisupport.h"
 #include "commands.h"
@@ -13,7 +14,7 @@ using namespace Qt::StringLiterals;
 
 int runPrint(const QStringList& arguments, CliContext& context)
 {
-    const CliArgs args = parseArgs(arguments, 1, {u"--sheet"_s, u"--output"_s}, {});
+    const CliArgs args = parseArgs(arguments, 1, {u"--sheet"_s, u"--output"_s, u"--margins"_s}, {});
     const std::optional<QString> sheetName = args.value(u"--sheet"_s);
     const std::optional<QString> output = args.value(u"--output"_s);
     if (!sheetName || !output || output->isEmpty())
@@ -39,8 +40,17 @@ int runPrint(const QStringList& arguments, CliContext& context)
                          u"term2-tally, term3-timetable, term3-tally のどれかです: "_s +
                          *sheetName);
 
+    double margins = kPdfMarginMillimetres;
+    if (const std::optional<QString> text = args.value(u"--margins"_s)) {
+        bool ok = false;
+        margins = text->toDouble(&ok);
+        if (!ok || !(margins >= 0 && margins <= kPdfMaxMarginMillimetres))
+            throw UsageError(
+                u"--margins には 0～%1 のミリ数を指定してください: "_s.arg(kPdfMaxMarginMillimetres) + *text);
+    }
+
     AppState plan = openPlan(args.positional[0]);
-    printSheetToPdf(plan, chosen->sheet, *output, chosen->term);
+    printSheetToPdf(plan, chosen->sheet, *output, chosen->term, margins);
     context.out << *output << u'\n';
     return kExitOk;
 }

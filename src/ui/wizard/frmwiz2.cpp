@@ -189,7 +189,9 @@ void frmWiz2::Form_Activate()
         }};
         for (const auto& [box, date] : days)
             cboWiz2Holiday[static_cast<std::size_t>(box)]->setEditText(QString::number(date.day()));
-        const int option = m_state.boolSat2nd4thOff ? 0 : m_state.boolSatAllOff ? 1 : 2;
+        // Both flags set (a file may say so) means every Saturday is off, as the school-day test
+        // takes it.
+        const int option = m_state.boolSatAllOff ? 1 : m_state.boolSat2nd4thOff ? 0 : 2;
         optWiz2Saturday[static_cast<std::size_t>(option)]->setChecked(true);
     }
     showEquinoxDays();
