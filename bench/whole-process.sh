@@ -43,6 +43,8 @@ for _ in $(seq 100); do
 done
 [ -n "$display" ] || { echo "Xvfb did not start" >&2; exit 1; }
 export DISPLAY=:${display%%[^0-9]*}
+# The start-up pair waits for real X windows, so a caller's offscreen platform must not leak in.
+export QT_QPA_PLATFORM=xcb
 
 # The program's own settings and recovery files go to a scratch home, never the user's.
 export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
