@@ -23,18 +23,22 @@ UnitCounts weekActual(const AppState& state, const QDate& first, const QDate& la
             week.objLastDay = day;
         }
     }
-    calculate(week, state.strTimeCredit);
+    calculate(week, state.strTimeCredit, state.catalogue());
     return week;
 }
 
 static TallyBlock compare(const UnitCounts& plan, const UnitCounts& actual)
 {
     TallyBlock block{plan, actual, {}};
-    for (Field f : kAllFields) {
+    const auto differ = [&](Field f) {
         const long long d = static_cast<long long>(actual[f]) - plan[f];
         if (d >= -32768 && d <= 32767)
             block.diff[static_cast<std::size_t>(f)] = static_cast<Units>(d);
-    }
+    };
+    for (Field f : kAllFields)
+        differ(f);
+    for (Field f : kLaterFields)
+        differ(f);
     return block;
 }
 
@@ -51,7 +55,7 @@ Tally computeTally(AppState& state, const QDate& date)
     tally.term = termOfMonth(range.first.month());
 
     // The timetable's totals are recomputed so that a change of period lengths shows at once.
-    calculate(*state.objWeekTimetable, state.strTimeCredit);
+    calculate(*state.objWeekTimetable, state.strTimeCredit, state.catalogue());
     tally.week = compare(*state.objWeekTimetable, weekActual(state, range.first, range.last));
 
     computeYearResult(state);

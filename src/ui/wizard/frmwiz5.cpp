@@ -249,7 +249,7 @@ void frmWiz5::subDispWeekTime()
 {
     if (!m_state.objWeekTimetable)
         return;
-    calculate(*m_state.objWeekTimetable, m_state.strTimeCredit);
+    calculate(*m_state.objWeekTimetable, m_state.strTimeCredit, m_state.catalogue());
     for (int i = 0; i < kPaletteSize; ++i) {
         QLabel* label = lblWiz5WeekTime[static_cast<std::size_t>(i)];
         label->setText(
