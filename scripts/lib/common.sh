@@ -10,6 +10,7 @@ MIRTE_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont poppler-utils
+  libxcb1-dev xvfb hyperfine time
 )
 
 mirte_as_root() {

@@ -6,9 +6,7 @@
 #include "calendar/schoolday.h"
 #include "core/appstate.h"
 #include "core/mirteerror.h"
-#include "core/plandefaults.h"
 #include "core/subjects.h"
-#include "planfile/planfile.h"
 #include "platform/monthcalendar.h"
 #include "platform/subjectpictures.h"
 #include "reports/frmdisptimetable.h"
@@ -19,7 +17,7 @@
 #include "ui/main/columnheading.h"
 #include "ui/main/mainplacement.h"
 #include "ui/main/mirteversion.h"
-#include "ui/main/planbackup.h"
+#include "ui/main/plansession.h"
 #include "ui/main/schoolevents.h"
 #include "ui/main/subjectframe.h"
 #include "ui/main/subjectstamps.h"
@@ -108,7 +106,11 @@ QIcon iconOf(const QPixmap& picture)
 } // namespace
 
 frmMain::frmMain(AppState& state, Services& services, Wizard& wizard, QWidget* parent)
-    : QMainWindow(parent), m_state(state), m_services(services), m_wizard(wizard)
+    : QMainWindow(parent), m_state(state), m_services(services), m_wizard(wizard),
+      // The start page's reader, looked up at each use so a test can put another in its place.
+      m_session(std::make_unique<PlanSession>(
+          state, services, [this](AppState& s, const QString& path) { m_wizard.planLoader()(s, path); },
+          this))
 {
     dateRow.fill(zeroDate());
     const QString caption = kApplicationTitle + QStringLiteral(" Ver") + versionText();
@@ -464,7 +466,7 @@ void frmMain::closeEvent(QCloseEvent* event)
 {
     // The close box asks about saving as 終了 does; after 終了 itself there is nothing left to ask.
     bool mayClose = false;
-    runUserCommand(m_services.dialogs, this, [this, &mayClose] { mayClose = askBeforeExit(); });
+    runUserCommand(m_services.dialogs, this, [this, &mayClose] { mayClose = m_session->exit(); });
     if (!mayClose) {
         event->ignore();
         return;
@@ -738,67 +740,12 @@ void frmMain::Command6_Click()
 }
 
 // ---------------------------------------------------------------------------------------------
-// Menus: the plan-file life cycle
+// Menus: the plan-file life cycle, kept by the session; the window shows what follows from it
 
-void frmMain::showPlanFileError(const PlanFileError& error, const QString& what)
-{
-    m_services.dialogs.message(this, planFileErrorText(error, what), Dialogs::Buttons::Ok,
-                               Dialogs::Icon::Warning);
-}
-
-bool frmMain::savePlan()
-{
-    try {
-        if (SavePlanFile(m_state) == SaveResult::NothingToSave) {
-            m_services.dialogs.message(this, nothingToSaveMessage());
-            return false;
-        }
-    } catch (const PlanFileError& error) {
-        showPlanFileError(error, QStringLiteral("計画ファイルを保存できませんでした。"));
-        return false;
-    }
-    return true;
-}
-
-bool frmMain::savePlanAs()
-{
-    const QString path =
-        m_services.dialogs.saveFileName(this, QStringLiteral("ファイル名を付けて保存"), kPlanFileFilter);
-    if (path.isEmpty())
-        return false;
-    if (m_state.intYear == 0) {
-        // Nothing would be written, so the chosen file is left alone, backup step included.
-        m_services.dialogs.message(this, nothingToSaveMessage());
-        return false;
-    }
-    // The file's old content survives as its backup; the new one replaces it only once written
-    // whole, so a failed backup need not stop the save.
-    copyToBackup(path);
-    const QString previous = m_state.strFileName;
-    m_state.strFileName = path;
-    if (!savePlan()) {
-        m_state.strFileName = previous; // the plan still belongs where it was
-        return false;
-    }
-    return true;
-}
-
-bool frmMain::offerToSave(const QString& question)
-{
-    if (m_state.intYear == 0)
-        return true;
-    if (m_services.dialogs.message(this, question, Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
-        return true;
-    return m_state.strFileName.isEmpty() ? savePlanAs() : savePlan();
-}
-
-void frmMain::resetToEmptyPlan()
+void frmMain::showEmptyPlan()
 {
     mnuFileSave->setVisible(false);
     mnuFileOpen->setVisible(true);
-    m_state.strFileName.clear();
-    SetDefaultWeekTables(m_state);
-    SetDefaultYearPlans(m_state);
     // July first, so that April comes into view from the same side whatever month was shown.
     MonthView1->setDisplayedDate(DateSerial(m_state.intYear, 7, 1));
     MonthView1->setDisplayedDate(DateSerial(m_state.intYear, 4, 1));
@@ -806,21 +753,12 @@ void frmMain::resetToEmptyPlan()
     MonthView1_DateClick(DateSerial(m_state.intYear, 4, 1));
 }
 
-bool frmMain::askBeforeExit()
-{
-    if (!offerToSave(QStringLiteral("終了前にファイルを保存しますか。")))
-        return false;
-    // The close that follows asks no second time.
-    m_state.intYear = 0;
-    return true;
-}
-
 void frmMain::mnuFileNew_Click()
 {
     runUserCommand(m_services.dialogs, this, [this] {
-        if (!offerToSave(QStringLiteral("閉じる前にファイルを保存しますか。")))
+        if (!m_session->close())
             return;
-        resetToEmptyPlan();
+        showEmptyPlan();
         m_wizard.show(Wizard::Step::Class);
     });
 }
@@ -828,18 +766,8 @@ void frmMain::mnuFileNew_Click()
 void frmMain::mnuFileOpen_Click()
 {
     runUserCommand(m_services.dialogs, this, [this] {
-        if (!offerToSave(QStringLiteral("閉じる前にファイルを保存しますか。")))
+        if (!m_session->open())
             return;
-        const QString path = m_services.dialogs.openFileName(this, QStringLiteral("開く"), kPlanFileFilter);
-        if (path.isEmpty())
-            return;
-        try {
-            // The start page's reader: the plan is replaced only once the whole file was read.
-            m_wizard.planLoader()(m_state, path);
-        } catch (const PlanFileError& error) {
-            showPlanFileError(error, QStringLiteral("計画ファイルを読み込めませんでした。"));
-            return;
-        }
         // Coming back from the file dialog is no new activation, so the window follows the
         // loaded plan now: its school year, today's week in it, and 上書き保存.
         Form_Activate();
@@ -849,19 +777,19 @@ void frmMain::mnuFileOpen_Click()
 void frmMain::mnuFileClose_Click()
 {
     runUserCommand(m_services.dialogs, this, [this] {
-        if (offerToSave(QStringLiteral("閉じる前にファイルを保存しますか。")))
-            resetToEmptyPlan();
+        if (m_session->close())
+            showEmptyPlan();
     });
 }
 
 void frmMain::mnuFileSave_Click()
 {
-    runUserCommand(m_services.dialogs, this, [this] { savePlan(); });
+    runUserCommand(m_services.dialogs, this, [this] { m_session->save(); });
 }
 
 void frmMain::mnuFileSaveAs_Click()
 {
-    runUserCommand(m_services.dialogs, this, [this] { savePlanAs(); });
+    runUserCommand(m_services.dialogs, this, [this] { m_session->saveAs(); });
 }
 
 void frmMain::mnuFilePageSetup_Click()
@@ -885,7 +813,7 @@ void frmMain::mnuFilePrint_Click()
 void frmMain::mnuFileExit_Click()
 {
     runUserCommand(m_services.dialogs, this, [this] {
-        if (askBeforeExit())
+        if (m_session->exit())
             close();
     });
 }

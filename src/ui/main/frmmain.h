@@ -31,7 +31,7 @@ class SubjectFrame;
 class frmDispTimeTable;
 class frmPrint;
 class HelpWindow;
-class PlanFileError;
+class PlanSession;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -44,6 +44,9 @@ public:
     // program's own help window unless a test puts another in its place.
     using HelpViewer = std::function<bool(QWidget* owner)>;
     void setHelpViewer(HelpViewer viewer) { m_helpViewer = std::move(viewer); }
+
+    // The plan's life with its file, behind the file menu.
+    PlanSession& session() { return *m_session; }
 
     // Once, when the program loads the window: the saved placement.
     void Form_Load();
@@ -122,16 +125,8 @@ private:
     void buildStatusBar();
 
     void Form_Unload();
-    // The first step of the exit command; false when the program must stay open.
-    bool askBeforeExit();
-    // Asks whether to save the open plan (if any) and saves it on Yes; true when the plan may go.
-    bool offerToSave(const QString& question);
-    // Each true only when the plan was written.
-    bool savePlan();
-    bool savePlanAs();
-    // Close without its question: the empty plan of the same school year, the week of 1 April.
-    void resetToEmptyPlan();
-    void showPlanFileError(const PlanFileError& error, const QString& what);
+    // After close: 開く again, and the week of 1 April of the same school year.
+    void showEmptyPlan();
     bool showHelp(QWidget* owner);
     void applyPlacement(bool forceWidth);
     void applyMenuRule();
@@ -148,6 +143,7 @@ private:
     AppState& m_state;
     Services& m_services;
     Wizard& m_wizard;
+    std::unique_ptr<PlanSession> m_session;
 
     // Everything below the menu bar; it scrolls when the window is made smaller than the form.
     QWidget* m_client = nullptr;
