@@ -62,6 +62,7 @@ std::vector<Catalogue> makeCatalogues()
     from2011.tallyOrder = with(basicTally, {{F::doutoku, F::gaikokugokatsudou}});
     from2011.planRows = with(kBasicPlanRows, {{F::doutoku, F::gaikokugokatsudou}});
     from2011.laterFields = {F::gaikokugokatsudou};
+    from2011.showsStandard = true;
 
     // From 2020 (2017 course): 外国語 an academic subject in grades 5 and 6, 外国語活動 in 3 and 4.
     Catalogue from2020;
@@ -71,6 +72,7 @@ std::vector<Catalogue> makeCatalogues()
     from2020.tallyOrder = with(basicTally, {{F::taiiku, F::gaikokugo}, {F::doutoku, F::gaikokugokatsudou}});
     from2020.planRows = with(kBasicPlanRows, {{F::taiiku, F::gaikokugo}, {F::doutoku, F::gaikokugokatsudou}});
     from2020.laterFields = {F::gaikokugo, F::gaikokugokatsudou};
+    from2020.showsStandard = true;
 
     return {basic, from2011, from2020};
 }

@@ -22,6 +22,9 @@ struct Catalogue {
     std::vector<Field> planRows;
     // The fields beyond the basic record that this catalogue has (stored in the file's extension).
     std::vector<Field> laterFields;
+    // Whether the annual plan page and the tally window set the plan beside the national standard
+    // hours. Plans with the basic catalogue keep those windows as they always were.
+    bool showsStandard = false;
 
     // All palette initials in index order.
     QString initials() const;
