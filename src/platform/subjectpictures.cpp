@@ -19,23 +19,23 @@ struct PaletteSubject {
 // the tile and the colour itself draws the frame, so black text stays readable in print and on
 // a grey-scale printer the frames still tell the tiles apart.
 const std::array<PaletteSubject, kPictureSubjectCount> kPalette = {{
-    {"総合", 0x8E5A2B},   // brown
-    {"国語", 0xD0312D},   // red
-    {"社会", 0xE07B00},   // orange
-    {"算数", 0x1F5FBF},   // blue
-    {"理科", 0x2E9A3E},   // green
-    {"生活", 0x7BAA1E},   // yellow-green
-    {"音楽", 0xD23C8C},   // pink
-    {"図工", 0x8A3FC0},   // purple
-    {"家庭", 0xC9A100},   // mustard
-    {"体育", 0x00A0B0},   // teal
-    {"道徳", 0x3A4FA0},   // indigo
-    {"学活", 0xB8466A},   // rose
-    {"クラブ", 0x5C8A8A}, // slate
-    {"児童会", 0x6B7A2A}, // olive
-    {"行事", 0xA0522D},   // sienna
-    {"打切り", 0x707070}, // grey
-    {"外国語", 0x2A7AA8}, // steel blue
+    {"総合", 0x8E5A2B},       // brown
+    {"国語", 0xD0312D},       // red
+    {"社会", 0xE07B00},       // orange
+    {"算数", 0x1F5FBF},       // blue
+    {"理科", 0x2E9A3E},       // green
+    {"生活", 0x7BAA1E},       // yellow-green
+    {"音楽", 0xD23C8C},       // pink
+    {"図工", 0x8A3FC0},       // purple
+    {"家庭", 0xC9A100},       // mustard
+    {"体育", 0x00A0B0},       // teal
+    {"道徳", 0x3A4FA0},       // indigo
+    {"学活", 0xB8466A},       // rose
+    {"クラブ", 0x5C8A8A},     // slate
+    {"児童会", 0x6B7A2A},     // olive
+    {"行事", 0xA0522D},       // sienna
+    {"打切り", 0x707070},     // grey
+    {"外国語", 0x2A7AA8},     // steel blue
     {"外国語活動", 0x4F9A8A}, // sea green
 }};
 
@@ -46,11 +46,10 @@ struct SheetSubject {
 
 // Sheet elements 0–11 follow "国社算理音図家体総道学ク"; 12–19 are the lower grades' hiragana.
 const std::array<SheetSubject, kSheetPictureCount> kSheet = {{
-    {"国語", 1},     {"社会", 2},    {"算数", 3},     {"理科", 4},      {"音楽", 6},
-    {"図工", 7},     {"家庭", 8},    {"体育", 9},     {"総合", 0},      {"道徳", 10},
-    {"学活", 11},    {"クラブ", 12}, {"こくご", 1},   {"さんすう", 3},  {"せいかつ", 5},
-    {"おんがく", 6}, {"ずこう", 7},  {"たいいく", 9}, {"どうとく", 10}, {"がっかつ", 11},
-    {"外国語", 16},  {"外国語活動", 17},
+    {"国語", 1},      {"社会", 2},      {"算数", 3},     {"理科", 4},        {"音楽", 6},   {"図工", 7},
+    {"家庭", 8},      {"体育", 9},      {"総合", 0},     {"道徳", 10},       {"学活", 11},  {"クラブ", 12},
+    {"こくご", 1},    {"さんすう", 3},  {"せいかつ", 5}, {"おんがく", 6},    {"ずこう", 7}, {"たいいく", 9},
+    {"どうとく", 10}, {"がっかつ", 11}, {"外国語", 16},  {"外国語活動", 17},
 }};
 
 QColor tint(const QColor& base, double amount)

@@ -52,8 +52,9 @@ void lesson(const AppState& state, Printer& p, int weekName, int period, const Q
     int picture = fncPictIndex(initial, state.intGrade);
     // The later subjects have a picture in the plans whose catalogue has them (any grade).
     if (picture < 0 && state.catalogue().holdsLaterInitial(initial))
-        picture = state.catalogue().fieldOfInitial(initial.at(0)) == Field::gaikokugo ? kSheetGaikokugo
-                                                                                     : kSheetGaikokugokatsudou;
+        picture = state.catalogue().fieldOfInitial(initial.at(0)) == Field::gaikokugo
+                      ? kSheetGaikokugo
+                      : kSheetGaikokugokatsudou;
     if (picture >= 0 && picture < kSheetPictureCount) {
         p.paintPicture(sheetPicture(picture), x, y, kPicture, kPicture);
     } else {

@@ -52,9 +52,9 @@ TEST_F(LaterSubjectsPages, AnnualPlanOf2024ShowsTheStandardAndFillsTheBaseOnRequ
 
     // The standard beside the base hours; nothing is filled on its own.
     Grid* standard = grid("gridWiz4Standard");
-    EXPECT_EQ(standard->textMatrix(1, 0), QStringLiteral("175.0"));  // 国語
-    EXPECT_EQ(standard->textMatrix(10, 0), QStringLiteral("70.0"));  // 外国語
-    EXPECT_EQ(standard->textMatrix(13, 0), QString());               // 外国語活動: none in grade 5
+    EXPECT_EQ(standard->textMatrix(1, 0), QStringLiteral("175.0"));   // 国語
+    EXPECT_EQ(standard->textMatrix(10, 0), QStringLiteral("70.0"));   // 外国語
+    EXPECT_EQ(standard->textMatrix(13, 0), QString());                // 外国語活動: none in grade 5
     EXPECT_EQ(standard->textMatrix(20, 0), QStringLiteral("1015.0")); // total
     EXPECT_EQ(base(0)->text(), QStringLiteral("0.0"));
     EXPECT_EQ(state.objYearBase->kokugo, 0);
@@ -95,11 +95,13 @@ TEST_F(LaterSubjectsPages, TimetablePaletteOf2024StampsTheForeignLanguage)
 {
     setUpYear(2024);
     state.intGrade = 5;
+    state.strTimeCredit[0] = QStringLiteral("1333330"); // Monday: period 1 lasts 45 minutes
     open(Step::Timetable);
     // Palette "総国社算理生音図家体外道英学ク": 外国語 is button 10.
     QPushButton* gaikokugo = button(Step::Timetable, QStringLiteral("cmdWiz5Subject_10"));
     EXPECT_EQ(gaikokugo->text(), QStringLiteral("外国語"));
-    EXPECT_EQ(button(Step::Timetable, QStringLiteral("cmdWiz5Subject_12"))->text(), QStringLiteral("外国語活動"));
+    EXPECT_EQ(button(Step::Timetable, QStringLiteral("cmdWiz5Subject_12"))->text(),
+              QStringLiteral("外国語活動"));
     click(gaikokugo);
     click(button(Step::Timetable, QStringLiteral("cmdWiz5MonPlan_1")));
     EXPECT_EQ(state.objWeekTimetable->objFirstDay->strSubject.mid(1, 1), QStringLiteral("外"));

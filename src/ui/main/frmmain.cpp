@@ -295,8 +295,8 @@ void frmMain::applyPalette()
         button->setText(caption);
         button->setAccessibleName(caption);
         // Even indexes down the first column, odd ones down the second.
-        button->setGeometry(
-            twipsRect(kSubjectColumnLeft[i % 2], kSubjectRowTop + (i / 2) * step, kSubjectButtonWidth, height));
+        button->setGeometry(twipsRect(kSubjectColumnLeft[i % 2], kSubjectRowTop + (i / 2) * step,
+                                      kSubjectButtonWidth, height));
         // The picture travels with the button, for the period buttons and the pointer; it shows
         // only its caption itself.
         button->setProperty(kPictureProperty,

@@ -156,7 +156,7 @@ private:
     SubjectFrame* fraSubject = nullptr;
     QGroupBox* fraPalette = nullptr;
     std::array<QPushButton*, 18> cmdSubject{}; // the longest palette; the plan's catalogue shows its own
-    QString m_paletteInitials;                  // the catalogue the palette shows
+    QString m_paletteInitials;                 // the catalogue the palette shows
     QLabel* lblMainComment = nullptr;
     ColumnHeading* Label7 = nullptr;
     std::array<QLabel*, kWeekRows> Label2{};

@@ -55,7 +55,8 @@ frmWiz5::frmWiz5(AppState& state, Services& services, Wizard& wizard, QWidget* p
     auto* palette = new QGridLayout(fraWiz5Palette);
     palette->setSpacing(4);
     for (int i = 0; i < kMaxPaletteSize; ++i) {
-        QPushButton* button = makeButton(fraWiz5Palette, QStringLiteral("cmdWiz5Subject_%1").arg(i), QString());
+        QPushButton* button =
+            makeButton(fraWiz5Palette, QStringLiteral("cmdWiz5Subject_%1").arg(i), QString());
         button->setIconSize(QSize(kPictureSize, kPictureSize));
         button->setCheckable(true);
         button->setAutoExclusive(true);

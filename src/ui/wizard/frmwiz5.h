@@ -46,7 +46,7 @@ private:
     QLabel* lblWiz5Note;
     QGroupBox* fraWiz5Palette;
     std::array<QPushButton*, 15> cmdWiz5Subject{}; // the longest palette; the plan's catalogue shows its own
-    QLabel* imgWiz5Subject; // the current subject's picture
+    QLabel* imgWiz5Subject;                        // the current subject's picture
     QGroupBox* fraWiz5WeekPlan;
     // [weekday][period]: cmdWiz5MonPlan … cmdWiz5SatPlan.
     std::array<std::array<QPushButton*, 7>, 6> cmdWiz5Plan{};
