@@ -73,11 +73,12 @@ QByteArray contentOf(const QString& path)
 class WholeProgram : public ::testing::Test {
 protected:
     WholeProgram()
-        : program(
-              Program::Overrides{&dialogs, &clock, &placement, [this](QPrinter&) -> std::unique_ptr<Printer> {
-                                     sheets.push_back(std::make_unique<RecordingPrinter>());
-                                     return std::make_unique<KeptPrinter>(*sheets.back());
-                                 }})
+        : program(Program::Overrides{&dialogs, &clock, &placement,
+                                     [this](QPrinter&) -> std::unique_ptr<Printer> {
+                                         sheets.push_back(std::make_unique<RecordingPrinter>());
+                                         return std::make_unique<KeptPrinter>(*sheets.back());
+                                     },
+                                     recovery.path()})
     {
     }
     ~WholeProgram() override { program.wizard().hideAll(); }
@@ -150,6 +151,7 @@ protected:
     FixedClock clock{QDateTime(QDate(2001, 10, 17), QTime(8, 30))};
     MemoryPlacement placement;
     std::vector<std::unique_ptr<RecordingPrinter>> sheets;
+    QTemporaryDir recovery; // copies of unsaved work, away from any the account has
     Program program;
     QTemporaryDir dir;
 };

@@ -75,7 +75,8 @@ class ProgramWithAFile : public ::testing::Test {
 protected:
     void start(const QString& planFile)
     {
-        program = std::make_unique<Program>(Program::Overrides{&dialogs, &clock, &placement, {}});
+        program =
+            std::make_unique<Program>(Program::Overrides{&dialogs, &clock, &placement, {}, recovery.path()});
         program->Main(planFile);
     }
     ~ProgramWithAFile() override { program->wizard().hideAll(); }
@@ -84,6 +85,7 @@ protected:
     FixedClock clock{QDate(2002, 10, 17)};
     PlacementStore placement;
     QTemporaryDir dir;
+    QTemporaryDir recovery;
     std::unique_ptr<Program> program;
 };
 

@@ -1,5 +1,6 @@
 // ミルテ: plans and records the lesson hours of one class for one school year.
 #include "program.h"
+#include "testdriver.h"
 
 #include "platform/dialogs.h"
 #include "platform/japanese.h"
@@ -18,7 +19,12 @@ int main(int argc, char* argv[])
     installQtTranslations(app);
     installFontSubstitutions();
 
-    Program program;
+    // Off unless a test's environment asks for it.
+    const std::unique_ptr<TestDriver> driver = TestDriver::fromEnvironment();
+    Program::Overrides overrides;
+    if (driver)
+        overrides.clock = driver->clock();
+    Program program(std::move(overrides));
     // QApplication has taken its own options (-platform …) off the list by now.
     program.Main(planFileArgument(QApplication::arguments()));
     return QApplication::exec();

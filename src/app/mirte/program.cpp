@@ -6,6 +6,7 @@
 #include "platform/painterprinter.h"
 #include "ui/main/frmmain.h"
 #include "ui/main/frmsplash.h"
+#include "ui/main/plansession.h"
 #include "ui/wizard/wizard.h"
 
 #include <QApplication>
@@ -29,6 +30,8 @@ Program::Program(Overrides overrides)
                                              return std::make_unique<PainterPrinter>(printer);
                                          }),
                  m_activation},
+      m_recoveryFolder(overrides.recoveryFolder.isEmpty() ? PlanSession::defaultRecoveryFolder()
+                                                          : overrides.recoveryFolder),
       m_wizard(std::make_unique<Wizard>(m_state, m_services))
 {
 }
@@ -52,9 +55,12 @@ void Program::Main(const QString& planFile)
 
     splash.close();
 
-    if (!planFile.isEmpty()) {
+    PlanSession& session = m_main->session();
+    const bool recovered = session.startRecovery(m_recoveryFolder);
+    if (!recovered && !planFile.isEmpty()) {
         try {
             LoadPlanFile(m_state, planFile);
+            session.planReplaced();
             m_state.boolStartWizard = false; // the plan is there: no start page
         } catch (const PlanFileError& error) {
             const QString where = error.line() > 0

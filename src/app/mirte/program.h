@@ -33,6 +33,8 @@ public:
         const Clock* clock = nullptr;
         PlacementStore* placement = nullptr;
         OpenPrinter openPrinter;
+        // Where copies of unsaved work are kept; empty for the teacher's own data folder.
+        QString recoveryFolder;
     };
 
     Program();
@@ -42,9 +44,10 @@ public:
     Program& operator=(const Program&) = delete;
 
     // Start-up: the splash window, the plan defaults, the main window loaded but not shown, the
-    // splash closed, the main window shown. Its first activation opens the wizard's start page,
-    // unless a plan file was given and could be read; a file that cannot be read is reported
-    // first, and the start page follows as usual.
+    // splash closed, the question about work a stopped run left unsaved, the main window shown.
+    // Its first activation opens the wizard's start page, unless work was brought back or a plan
+    // file was given and could be read; a file that cannot be read is reported first, and the
+    // start page follows as usual. Brought-back work takes the place of the given file.
     void Main(const QString& planFile = {});
 
     frmMain* mainWindow() const { return m_main.get(); }
@@ -60,6 +63,7 @@ private:
     QPrinter m_printer{QPrinter::HighResolution};
     WindowActivation m_activation;
     Services m_services;
+    QString m_recoveryFolder;
     std::unique_ptr<Wizard> m_wizard;
     std::unique_ptr<frmMain> m_main;
 };

@@ -138,6 +138,7 @@ frmMain::frmMain(AppState& state, Services& services, Wizard& wizard, QWidget* p
     m_services.activation.watch(this, [this] { Form_Activate(); });
     // A plan opened from the start page has a file: 上書き保存 at once.
     connect(&m_wizard, &Wizard::planOpened, this, &frmMain::applyMenuRule);
+    connect(&m_wizard, &Wizard::planOpened, m_session.get(), &PlanSession::planReplaced);
 }
 
 frmMain::~frmMain() = default;
