@@ -26,6 +26,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -295,6 +296,12 @@ void frmMain::applyPalette()
         const QString caption = QString::fromUtf16(subject.name);
         button->setText(caption);
         button->setAccessibleName(caption);
+        // A name longer than the sixteen subjects' ("外国語活動") gets a smaller font to fit its button.
+        QFont font = fraPalette->font();
+        const int room = twipsToPixels(kSubjectButtonWidth) - 8;
+        while (QFontMetrics(font).horizontalAdvance(caption) > room && font.pointSizeF() > 6)
+            font.setPointSizeF(font.pointSizeF() - 0.5);
+        button->setFont(font);
         // Even indexes down the first column, odd ones down the second.
         button->setGeometry(twipsRect(kSubjectColumnLeft[i % 2], kSubjectRowTop + (i / 2) * step,
                                       kSubjectButtonWidth, height));

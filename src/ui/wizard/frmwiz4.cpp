@@ -232,6 +232,15 @@ void frmWiz4::prepareGrids()
     }
     gridWiz4YearPlan->setTextMatrix(gridRows - 1, 0, QStringLiteral("計"));
     gridWiz4YearPlan->setCellCentered(gridRows - 1, 0);
+    // A caption longer than the sixteen subjects' ("外国語活動") widens the caption column alone.
+    int captionPixels = kLeftColumnPixels;
+    for (Field f : m_rows)
+        captionPixels = std::max(captionPixels,
+                                 gridWiz4YearPlan->fontMetrics().horizontalAdvance(planRowCaption(f)) + 10);
+    if (captionPixels > kLeftColumnPixels) {
+        gridWiz4YearPlan->setColWidthTwips(0, static_cast<int>(pixelsToTwips(captionPixels)));
+        gridWiz4YearPlan->setFixedSize(4 * kLeftColumnPixels + captionPixels, gridRows * kRowPixels);
+    }
 
     fitGrid(gridWiz4YearSum, gridRows, 2, kBoxPixels);
     gridWiz4YearSum->setTextMatrix(0, 0, QStringLiteral("年間"));
