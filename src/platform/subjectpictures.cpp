@@ -45,7 +45,7 @@ struct SheetSubject {
 };
 
 // Sheet elements 0–11 follow "国社算理音図家体総道学ク"; 12–19 are the lower grades' hiragana.
-const std::array<SheetSubject, kSheetPictureCount> kSheet = {{
+const std::array<SheetSubject, kAllSheetPictures> kSheet = {{
     {"国語", 1},      {"社会", 2},      {"算数", 3},     {"理科", 4},        {"音楽", 6},   {"図工", 7},
     {"家庭", 8},      {"体育", 9},      {"総合", 0},     {"道徳", 10},       {"学活", 11},  {"クラブ", 12},
     {"こくご", 1},    {"さんすう", 3},  {"せいかつ", 5}, {"おんがく", 6},    {"ずこう", 7}, {"たいいく", 9},
@@ -139,7 +139,7 @@ QImage sheetPicture(int index)
     constexpr int kSize = 472;
     QImage image(kSize, kSize, QImage::Format_RGB32);
     image.fill(Qt::white);
-    if (index < 0 || index >= kSheetPictureCount)
+    if (index < 0 || index >= kAllSheetPictures)
         return image;
     const SheetSubject& subject = kSheet[size_t(index)];
     const QColor color = subjectColor(subject.palette);

@@ -7,7 +7,9 @@
 #include <QImage>
 #include <QPixmap>
 
-inline constexpr int kSheetPictureCount = 22;
+// The sheet pictures of the sixteen subjects; the later subjects' two follow them.
+inline constexpr int kSheetPictureCount = 20;
+inline constexpr int kAllSheetPictures = 22;
 inline constexpr int kPaletteSubjectCount = 16;
 // Every subject with a palette picture: the sixteen, then 外国語 and 外国語活動 of later years.
 inline constexpr int kPictureSubjectCount = 18;

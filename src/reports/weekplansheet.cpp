@@ -55,7 +55,7 @@ void lesson(const AppState& state, Printer& p, int weekName, int period, const Q
         picture = state.catalogue().fieldOfInitial(initial.at(0)) == Field::gaikokugo
                       ? kSheetGaikokugo
                       : kSheetGaikokugokatsudou;
-    if (picture >= 0 && picture < kSheetPictureCount) {
+    if (picture >= 0 && picture < kAllSheetPictures) {
         p.paintPicture(sheetPicture(picture), x, y, kPicture, kPicture);
     } else {
         // 児童会, 行事, 打切り and spare time have no picture: their name stands in the cell.
