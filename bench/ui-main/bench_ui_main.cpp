@@ -70,6 +70,8 @@ public:
     }
     QString openFileName(QWidget*, const QString&, const QString&) override { return m_path; }
     QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
+    QStringList openFileNames(QWidget*, const QString&, const QString&) override { return {}; }
+    QString folderName(QWidget*, const QString&) override { return {}; }
     bool printDialog(QWidget*, QPrinter&) override { return false; }
     bool pageSetupDialog(QWidget*, QPrinter&, const QString&) override { return false; }
     int messages = 0;

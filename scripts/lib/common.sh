@@ -9,8 +9,9 @@ MIRTE_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-ipafont poppler-utils
+  fonts-ipafont poppler-utils python3
   libxcb1-dev xvfb hyperfine time
+  dpkg-dev file
 )
 
 mirte_as_root() {

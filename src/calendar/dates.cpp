@@ -25,9 +25,21 @@ QDate DateSerial(int year, int month, int day)
 
 QString schoolYearName(int year)
 {
-    constexpr int kHeiseiBase = 1988;
-    return year > kHeiseiBase ? QStringLiteral("平成%1年度").arg(year - kHeiseiBase)
-                              : QStringLiteral("%1年度").arg(year);
+    // A school year takes the era of its April: 2019 began in 平成31年 but was named 令和元年度 once
+    // the era changed on 1 May, as every school named it.
+    struct Era {
+        int firstYear;
+        const char16_t* name;
+    };
+    static constexpr Era kEras[] = {{2019, u"令和"}, {1989, u"平成"}};
+    for (const Era& era : kEras) {
+        if (year < era.firstYear)
+            continue;
+        const int n = year - era.firstYear + 1;
+        return QString::fromUtf16(era.name) + (n == 1 ? QStringLiteral("元") : QString::number(n)) +
+               QStringLiteral("年度");
+    }
+    return QStringLiteral("%1年度").arg(year);
 }
 
 QDate nthMonday(int year, int month, int n)

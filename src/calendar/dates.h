@@ -17,7 +17,8 @@ std::int16_t DayOfYear(const QDate& date);
 // next year). Years 0–29 are 2000–2029 and 30–99 are 1930–1999.
 QDate DateSerial(int year, int month, int day);
 
-// The school year as the teacher names it: 2001 → "平成13年度"; a year before the era as "1985年度".
+// The school year as the teacher names it: 2001 → "平成13年度", 2019 → "令和元年度", 2026 →
+// "令和8年度"; a year before 平成 as "1985年度".
 QString schoolYearName(int year);
 
 // The n-th (1 or more) Monday of a month.

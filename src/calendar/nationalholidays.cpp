@@ -1,7 +1,10 @@
 #include "calendar/nationalholidays.h"
 
 #include "calendar/dates.h"
+#include "calendar/holidaylaw.h"
 #include "core/zerodate.h"
+
+#include <algorithm>
 
 HolidayBoxes initialHolidayBoxes()
 {
@@ -9,6 +12,14 @@ HolidayBoxes initialHolidayBoxes()
     for (std::size_t i = 0; i < boxes.size(); ++i)
         if (i != 6)
             boxes[i] = kInitialHolidayBoxes[i];
+    return boxes;
+}
+
+HolidayBoxes initialHolidayBoxes(int year)
+{
+    HolidayBoxes boxes = initialHolidayBoxes();
+    boxes[4] = autumnEquinox(year).date.day();
+    boxes[7] = vernalEquinox(year + 1).date.day();
     return boxes;
 }
 
@@ -48,6 +59,15 @@ HolidayRules computeHolidayRules(int year, const HolidayBoxes& boxes, SaturdayRu
             return before;
         return DateSerial(y, month, kInitialHolidayBoxes[static_cast<std::size_t>(box)]);
     };
+    // An equinox box without a day keeps the equinox stored for this very year, else the law's.
+    auto equinoxDate = [&](int box, int y, int month, const QDate& before, const QDate& law) {
+        const auto& value = boxes[static_cast<std::size_t>(box)];
+        if (value)
+            return DateSerial(y, month, *value);
+        if (before.isValid() && before.year() == y && before.month() == month)
+            return before;
+        return law;
+    };
 
     HolidayRules r;
     r.dateSpringFrom = DateSerial(year, 4, 1);
@@ -58,36 +78,47 @@ HolidayRules computeHolidayRules(int year, const HolidayBoxes& boxes, SaturdayRu
     r.dateWinterTo = dayDate(8, year + 1, 1, previous.dateWinterTo);
     r.dateYearEndFrom = dayDate(3, year + 1, 3, previous.dateYearEndFrom);
     r.dateYearEndTo = DateSerial(year + 1, 3, 31);
-    r.dateAutumnEquinox = dayDate(4, year, 9, previous.dateAutumnEquinox);
-    const QDate thirdMondayJuly = nthMonday(year, 7, 3);
-    const QDate thirdMondaySeptember = nthMonday(year, 9, 3);
-    r.dateSportsDay = nthMonday(year, 10, 2);
-    r.dateComingOfAgeDay = nthMonday(year + 1, 1, 2);
-    r.dateVernalEquinox = dayDate(7, year + 1, 3, previous.dateVernalEquinox);
+    r.dateAutumnEquinox = equinoxDate(4, year, 9, previous.dateAutumnEquinox, autumnEquinox(year).date);
+    r.dateVernalEquinox =
+        equinoxDate(7, year + 1, 3, previous.dateVernalEquinox, vernalEquinox(year + 1).date);
     r.boolSat2nd4thOff = rule == SaturdayRule::SecondAndFourthOff;
     r.boolSatAllOff = rule == SaturdayRule::AllOff;
 
-    // The Monday holidays of July and September began in 2004.
-    const bool happyMonday = year >= 2004;
+    // The holidays of the school year's two calendar years, with the plan's equinox days.
+    const EquinoxChoice choice{r.dateAutumnEquinox, r.dateVernalEquinox};
+    const std::vector<RestDay> first = lawHolidaysOfYear(year, choice);
+    const std::vector<RestDay> second = lawHolidaysOfYear(year + 1, choice);
+    const auto named = [&](std::initializer_list<QStringView> names, bool inFirst, const QDate& otherwise) {
+        for (const RestDay& d : inFirst ? first : second) {
+            const bool ofSchoolYear = inFirst ? d.date.month() >= 4 : d.date.month() <= 3;
+            if (ofSchoolYear && std::find(names.begin(), names.end(), d.name) != names.end())
+                return d.date;
+        }
+        return otherwise;
+    };
+    r.dateSportsDay = named({u"体育の日", u"スポーツの日"}, true, nthMonday(year, 10, 2));
+    r.dateComingOfAgeDay = named({u"成人の日"}, false, nthMonday(year + 1, 1, 2));
+    // 天皇誕生日 moved from 23 December to 23 February, so each school year has one of them.
+    const QDate emperorsBirthday = named({u"天皇誕生日"}, true, named({u"天皇誕生日"}, false, {}));
+
     r.holidayDate = {
         DateSerial(year, 4, 29),
         DateSerial(year, 5, 3),
         DateSerial(year, 5, 4),
         DateSerial(year, 5, 5),
-        happyMonday ? thirdMondayJuly : DateSerial(year, 7, 20),
-        happyMonday ? thirdMondaySeptember : DateSerial(year, 9, 15),
+        named({u"海の日"}, true, nthMonday(year, 7, 3)),
+        named({u"敬老の日"}, true, nthMonday(year, 9, 3)),
         r.dateAutumnEquinox,
         r.dateSportsDay,
         DateSerial(year, 11, 3),
         DateSerial(year, 11, 23),
-        DateSerial(year, 12, 23),
+        emperorsBirthday.isValid() ? emperorsBirthday : DateSerial(year, 12, 23),
         r.dateComingOfAgeDay,
         DateSerial(year + 1, 2, 11),
         r.dateVernalEquinox,
     };
     for (std::size_t i = 0; i < r.holidayDate.size(); ++i) {
-        if (Weekday(r.holidayDate[i]) == 1)
-            r.holidayDate[i] = r.holidayDate[i].addDays(1);
+        r.holidayDate[i] = restDayOfHoliday(r.holidayDate[i], choice);
         r.holidayDay[i] = DayOfYear(r.holidayDate[i]);
     }
     return r;
@@ -114,4 +145,27 @@ void applyHolidayRules(AppState& s, const HolidayRules& r)
         s.dateHoliday[i] = r.holidayDate[i];
         s.intHoliday[i] = r.holidayDay[i];
     }
+    updateLawRestDays(s);
+}
+
+std::vector<RestDay> planRestDays(const AppState& s)
+{
+    if (s.intYear < kFirstLawSchoolYear || s.intYear > kLastLawSchoolYear)
+        return {};
+    return schoolYearRestDays(s.intYear, {s.dateAutumnEquinox, s.dateVernalEquinox});
+}
+
+QHash<QDate, QString> planRestDayNames(const AppState& s)
+{
+    QHash<QDate, QString> names;
+    for (const RestDay& day : planRestDays(s))
+        names.insert(day.date, day.displayName());
+    return names;
+}
+
+void updateLawRestDays(AppState& s)
+{
+    s.lawRestDays.clear();
+    for (const RestDay& day : planRestDays(s))
+        s.lawRestDays.push_back(day.date);
 }

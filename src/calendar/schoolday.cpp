@@ -3,6 +3,8 @@
 #include "calendar/dates.h"
 #include "core/mirteerror.h"
 
+#include <algorithm>
+
 bool IsSchoolDay(const AppState& s, const QDate& date)
 {
     const int d = DayOfYear(date);
@@ -28,7 +30,8 @@ bool IsSchoolDay(const AppState& s, const QDate& date)
     for (int i = 0; i < count; ++i)
         if (s.intHoliday[static_cast<std::size_t>(i)] == d)
             return false;
-    return true;
+    // The law's rest days the fourteen entries cannot hold (and those they hold, again).
+    return !std::binary_search(s.lawRestDays.begin(), s.lawRestDays.end(), date);
 }
 
 QDate SchoolYearDate(int year, int month, int day)

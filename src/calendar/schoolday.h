@@ -1,4 +1,5 @@
-// Whether the class has lessons on a date, from the plan's vacations, Saturday rule and days off.
+// Whether the class has lessons on a date, from the plan's vacations, Saturday rule, days off and
+// the law's rest days of its school year.
 #pragma once
 
 #include "core/appstate.h"

@@ -13,6 +13,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 inline constexpr int kHolidaySlots = 201;     // slots 0..200
 inline constexpr int kMaxHolidayCount = 200;  // the file also writes the slot after the last one
@@ -59,6 +60,10 @@ struct AppState {
     std::int16_t intHolidayCount = 0;
     std::array<QDate, kHolidaySlots> dateHoliday = filledDates();
     std::array<std::int16_t, kHolidaySlots> intHoliday{};
+    // The law's rest days of the school year in date order, derived from intYear and the equinox
+    // days whenever the holiday entries are (holiday rules page, reading a file); never stored.
+    // They hold the days off the fourteen entries cannot: 国民の休日, 山の日, a second 振替休日.
+    std::vector<QDate> lawRestDays;
     std::int16_t intSchoolDays1 = 0;
     std::int16_t intSchoolDays2 = 0;
     std::int16_t intSchoolDays3 = 0;

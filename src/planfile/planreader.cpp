@@ -1,6 +1,7 @@
 #include "planfile/planreader.h"
 
 #include "calendar/dates.h"
+#include "calendar/nationalholidays.h"
 #include "calendar/schoolday.h"
 #include "calendar/schooldaycount.h"
 #include "core/mirteerror.h"
@@ -290,6 +291,8 @@ AppState readPlan(const QByteArray& bytes, const QString& fileName)
 
     // Not stored in the file, but shown for the plan; counting them now keeps them from being the
     // counts of whatever plan was open before.
+    // The law's rest days follow from the year and the equinox days, like the entries' day numbers.
+    updateLawRestDays(plan);
     const SchoolDayCounts counts = countSchoolDays(plan);
     plan.intSchoolDays1 = static_cast<std::int16_t>(counts.term1);
     plan.intSchoolDays2 = static_cast<std::int16_t>(counts.term2);

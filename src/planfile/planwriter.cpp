@@ -3,6 +3,7 @@
 #include "core/mirteerror.h"
 #include "core/subjects.h"
 #include "core/zerodate.h"
+#include "planfile/codepagetext.h"
 #include "planfile/planextension.h"
 #include "planfile/planformat.h"
 #include "planfile/plansections.h"
@@ -18,19 +19,6 @@ namespace {
 QString codePoint(char32_t c)
 {
     return u"U+"_s + QString::number(static_cast<uint>(c), 16).toUpper().rightJustified(4, u'0');
-}
-
-// Whether the code page holds the text exactly: encodes without a substitute and decodes back to
-// the same characters (a character with only a look-alike in the code page would come back changed).
-bool fitsCodePage(const QString& text)
-{
-    QStringEncoder encoder(kPlanCodePage, QStringEncoder::Flag::Stateless);
-    const QByteArray bytes = encoder.encode(text);
-    if (encoder.hasError())
-        return false;
-    QStringDecoder decoder(kPlanCodePage, QStringDecoder::Flag::Stateless);
-    const QString back = decoder.decode(bytes);
-    return !decoder.hasError() && back == text;
 }
 
 bool isAscii(const QString& text)
@@ -96,11 +84,24 @@ public:
             if (QString(decoder.decode(out)) == m_text && !decoder.hasError())
                 return out;
         }
-        for (const Checked& c : m_checked)
-            if (!fitsCodePage(c.value))
-                fail(u"%1の%2はシフトJIS（CP932）にない文字なので保存できません。"_s.arg(name(c.what, c.day),
-                                                                                         offending(c.value)) +
-                     hint(c.value));
+        // Every field and every character at once, so one correction makes the plan savable.
+        QStringList problems;
+        for (const Checked& c : m_checked) {
+            const QStringList outside = charactersOutsideCodePage(c.value);
+            if (!outside.isEmpty())
+                problems << u"%1の%2はシフトJIS（CP932）にない文字なので保存できません。"_s.arg(
+                                name(c.what, c.day), listed(outside)) +
+                                hint(outside);
+        }
+        if (!problems.isEmpty()) {
+            constexpr qsizetype kShownAtMost = 10;
+            const qsizetype more = problems.size() - kShownAtMost;
+            if (more > 0) {
+                problems.resize(kShownAtMost);
+                problems << u"ほかに %1 か所あります。"_s.arg(more);
+            }
+            fail(problems.join(u'\n'));
+        }
         fail(u"シフトJIS（CP932）に変換できませんでした。"_s);
     }
 
@@ -118,38 +119,31 @@ private:
         return day.isValid() ? day.toString(u"yyyy/M/d"_s) + u" の"_s + what : what;
     }
 
-    // The first character of a text the code page does not hold, for the message.
-    static QString offending(const QString& value)
+    // 「〜」（U+301C）、「🎒」（U+1F392）
+    static QString listed(const QStringList& characters)
     {
-        for (char32_t c : value.toUcs4())
-            if (!fitsCodePage(QString::fromUcs4(&c, 1)))
-                return u"「%1」（%2）"_s.arg(QString::fromUcs4(&c, 1), codePoint(c));
-        return u"文字"_s;
+        QStringList named;
+        for (const QString& c : characters)
+            named << u"「%1」（%2）"_s.arg(c, codePoint(c.toUcs4().value(0)));
+        return named.join(u'、');
     }
 
-    // The form the code page has, when the offending character is a known look-alike.
-    static QString hint(const QString& value)
+    // The forms the code page has, for the characters that are known look-alikes.
+    static QString hint(const QStringList& characters)
     {
-        for (char32_t c : value.toUcs4())
-            if (!fitsCodePage(QString::fromUcs4(&c, 1)))
-                if (const char16_t alike = lookAlike(c))
-                    return u"「%1」に直すと保存できます。"_s.arg(QChar(alike));
-        return {};
-    }
-
-    // Characters that input methods give in a form the code page lacks, and the form it has.
-    static char16_t lookAlike(char32_t c)
-    {
-        switch (c) {
-        case U'\u301C': return u'\uFF5E'; // 〜 → ～
-        case U'\u2212': return u'\uFF0D'; // − → －
-        case U'\u2016': return u'\u2225'; // ‖ → ∥
-        case U'\u2014': return u'\u2015'; // — → ―
-        case U'\u00A2': return u'\uFFE0'; // ¢ → ￠
-        case U'\u00A3': return u'\uFFE1'; // £ → ￡
-        case U'\u00AC': return u'\uFFE2'; // ¬ → ￢
-        default: return 0;
+        QStringList fixes;
+        QString alikeForm;
+        for (const QString& c : characters) {
+            if (const char32_t alike = codePageLookAlike(c.toUcs4().value(0))) {
+                alikeForm = QString::fromUcs4(&alike, 1);
+                fixes << u"「%1」は「%2」に"_s.arg(c, alikeForm);
+            }
         }
+        if (fixes.isEmpty())
+            return {};
+        if (characters.size() == 1) // the one character needs no naming again
+            return u"「%1」に直すと保存できます。"_s.arg(alikeForm);
+        return fixes.join(u'、') + u"直すと保存できます。"_s;
     }
 
     QString m_file;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QPrinter;
 class QWidget;
@@ -24,6 +25,10 @@ public:
     // The chosen path, or an empty text when the user cancelled. No default extension is added.
     virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+    // Several existing files at once; empty when the user cancelled.
+    virtual QStringList openFileNames(QWidget* parent, const QString& title, const QString& filter) = 0;
+    // An existing folder; empty when the user cancelled.
+    virtual QString folderName(QWidget* parent, const QString& title) = 0;
     // The printer dialog; true when the user chose to print.
     virtual bool printDialog(QWidget* parent, QPrinter& printer) = 0;
     // Paper, orientation and margins of the printer the sheets use; true when accepted.

@@ -3,6 +3,7 @@
 #include "platform/twips.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <algorithm>
 
 namespace {
@@ -18,6 +19,8 @@ Grid::Grid(QWidget* parent) : QTableWidget(parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::NoSelection);
     setFocusPolicy(Qt::TabFocus);
+    // A read-only grid is read with the arrow keys; Tab moves on to the next control.
+    setTabKeyNavigation(false);
     setWordWrap(false);
     horizontalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setMinimumSectionSize(1);
@@ -64,6 +67,37 @@ QTableWidgetItem* Grid::cell(int row, int col)
 void Grid::setTextMatrix(int row, int col, const QString& text)
 {
     cell(row, col)->setText(text);
+    // The hidden header sections are what a screen reader names a cell's heading by.
+    if (row == 0)
+        setHeaderText(Qt::Horizontal, col, text);
+    if (col == 0)
+        setHeaderText(Qt::Vertical, row, text);
+}
+
+void Grid::setHeaderText(Qt::Orientation orientation, int section, const QString& text)
+{
+    QTableWidgetItem* header =
+        orientation == Qt::Horizontal ? horizontalHeaderItem(section) : verticalHeaderItem(section);
+    if (!header) {
+        header = new QTableWidgetItem;
+        if (orientation == Qt::Horizontal)
+            setHorizontalHeaderItem(section, header);
+        else
+            setVerticalHeaderItem(section, header);
+    }
+    header->setText(text);
+}
+
+void Grid::keyPressEvent(QKeyEvent* event)
+{
+    // Ctrl+Tab leaves the grid as well, as it leaves any other control that takes Tab itself.
+    if ((event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) &&
+        event->modifiers().testFlag(Qt::ControlModifier)) {
+        const bool back = event->key() == Qt::Key_Backtab || event->modifiers().testFlag(Qt::ShiftModifier);
+        focusNextPrevChild(!back);
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
 }
 
 QString Grid::textMatrix(int row, int col) const

@@ -1,5 +1,6 @@
 // A read-only table with one fixed heading row and column, addressed by row and column from 0,
 // with per-cell colours and widths in twips: the grids of the annual plan page and the tally window.
+// Tab never stays in a grid; a screen reader names each cell's headings by the heading texts.
 #pragma once
 
 #include <QColor>
@@ -41,8 +42,12 @@ public:
     // Whether a cell belongs to the heading row or column.
     static bool isHeading(int row, int col) { return row == 0 || col == 0; }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QTableWidgetItem* cell(int row, int col);
+    void setHeaderText(Qt::Orientation orientation, int section, const QString& text);
     void styleHeadings();
 
     QHash<int, int> m_colTwips; // as set, for the sections still of that pixel size

@@ -1,10 +1,12 @@
 #include "platform/monthcalendar.h"
 
 #include <QAccessible>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolButton>
+#include <QToolTip>
 #include <algorithm>
 #include <stdexcept>
 
@@ -56,7 +58,7 @@ QColor weekdayColor(int column, const QColor& normal)
 
 QString dayDescription(const QDate& date)
 {
-    return QStringLiteral("%1年%2月%3日(%4)")
+    return QStringLiteral("%1年%2月%3日（%4）")
         .arg(date.year())
         .arg(date.month())
         .arg(date.day())
@@ -229,6 +231,15 @@ void MonthCalendar::setDayBold(const QDate& date, bool bold)
 bool MonthCalendar::isDayBold(const QDate& date) const
 {
     return m_bold.contains(date);
+}
+
+void MonthCalendar::setDayNotes(QHash<QDate, QString> notes)
+{
+    if (notes == m_notes)
+        return;
+    m_notes = std::move(notes);
+    updateAccessibleDescription();
+    update();
 }
 
 QDate MonthCalendar::lastVisibleDay() const
@@ -457,7 +468,7 @@ void MonthCalendar::updateAccessibleDescription()
 {
     QString text;
     if (m_focus.isValid()) {
-        text = dayDescription(m_focus);
+        text = dayDescription(m_focus) + m_notes.value(m_focus);
         if (m_selStart.isValid() && m_focus >= m_selStart && m_focus <= m_selEnd)
             text += QStringLiteral("、選択中");
         if (m_bold.contains(m_focus))
@@ -528,7 +539,7 @@ void MonthCalendar::paintEvent(QPaintEvent*)
             const QRect r = dayRect(date);
             const bool pickable = isPickable(date);
             const bool selected = m_selStart.isValid() && date >= m_selStart && date <= m_selEnd;
-            QColor ink = weekdayColor(weekdayColumn(date), text);
+            QColor ink = m_notes.contains(date) ? kSundayColor : weekdayColor(weekdayColumn(date), text);
             if (!pickable || !enabled) {
                 ink = kOutOfBoundsColor;
             } else if (selected) {
@@ -551,6 +562,20 @@ void MonthCalendar::paintEvent(QPaintEvent*)
             p.drawText(r, Qt::AlignCenter, QString::number(day));
         }
     }
+}
+
+bool MonthCalendar::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QString note = m_notes.value(dateAt(help->pos()));
+        if (note.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), note, this, dayRect(dateAt(help->pos())));
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void MonthCalendar::mousePressEvent(QMouseEvent* event)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDate>
+#include <QHash>
 #include <QSet>
 #include <QWidget>
 
@@ -48,6 +49,11 @@ public:
     void setDayBold(const QDate& date, bool bold);
     bool isDayBold(const QDate& date) const;
 
+    // Notes on days (the names of national rest days): a noted day is drawn in red, its note is its
+    // tooltip and follows the date in the accessible description. Replaces all earlier notes.
+    void setDayNotes(QHash<QDate, QString> notes);
+    QString dayNote(const QDate& date) const { return m_notes.value(date); }
+
     // Visible days in date order over all visible months, n counted from 1; only days within the
     // bounds count, since no other day can be shown as pickable. Past the last visible day it throws
     // std::out_of_range.
@@ -79,6 +85,7 @@ Q_SIGNALS:
     void clicked();
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -127,6 +134,7 @@ private:
     QDate m_focus; // keyboard cursor
     QDate m_selStart, m_selEnd;
     QSet<QDate> m_bold;
+    QHash<QDate, QString> m_notes;
     QDate m_today;
     QDate m_pressed; // the pickable day under the last left press
     QToolButton* m_prev = nullptr;

@@ -151,6 +151,13 @@ void PainterPrinter::paintPicture(const QImage& picture, double x, double y, dou
     p->drawImage(target.normalized(), picture);
 }
 
+void PainterPrinter::newPage()
+{
+    // A page never drawn on is begun first, so that a blank page still counts as one.
+    if (painter() && !m_device.newPage())
+        m_failed = true;
+}
+
 void PainterPrinter::endDoc()
 {
     // Ending writes the page out (the PDF file, or the job to the spooler); that can fail too.

@@ -30,6 +30,7 @@ public:
     void setForeColor(const QColor& color) override;
     void line(double x1, double y1, double x2, double y2) override;
     void paintPicture(const QImage& picture, double x, double y, double width, double height) override;
+    void newPage() override;
     void endDoc() override;
 
     // True once the device refused to start a document (no printer, a PDF path that cannot be

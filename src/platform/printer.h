@@ -29,6 +29,8 @@ public:
     virtual void line(double x1, double y1, double x2, double y2) = 0;
     // The whole picture scaled into the rectangle.
     virtual void paintPicture(const QImage& picture, double x, double y, double width, double height) = 0;
+    // Ends the page and starts the next one, in the same orientation.
+    virtual void newPage() = 0;
     // Ends the document: the page is printed.
     virtual void endDoc() = 0;
     // Whether the device refused the document; drawing never throws, so callers ask after endDoc.

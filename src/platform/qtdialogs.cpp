@@ -77,6 +77,16 @@ QString QtDialogs::saveFileName(QWidget* parent, const QString& title, const QSt
     return dialog.selectedFiles().constFirst();
 }
 
+QStringList QtDialogs::openFileNames(QWidget* parent, const QString& title, const QString& filter)
+{
+    return QFileDialog::getOpenFileNames(parent, title, QString(), toQtFileFilter(filter));
+}
+
+QString QtDialogs::folderName(QWidget* parent, const QString& title)
+{
+    return QFileDialog::getExistingDirectory(parent, title);
+}
+
 bool QtDialogs::printDialog(QWidget* parent, QPrinter& printer)
 {
     // Printing to a file needs a name; offer one rather than the bare folder Qt would show.

@@ -54,7 +54,7 @@ double RecordingPrinter::currentY() const
 void RecordingPrinter::print(const QString& text)
 {
     m_drawn = true;
-    m_texts.append({m_x, m_y, text, m_fontName, m_fontSize, m_color});
+    m_texts.append({m_x, m_y, text, m_fontName, m_fontSize, m_color, m_page});
 }
 
 void RecordingPrinter::setDrawWidth(int printerPixels)
@@ -77,6 +77,12 @@ void RecordingPrinter::paintPicture(const QImage& picture, double x, double y, d
 {
     m_drawn = true;
     m_pictures.append({picture, x, y, width, height});
+}
+
+void RecordingPrinter::newPage()
+{
+    m_drawn = true;
+    ++m_page;
 }
 
 void RecordingPrinter::endDoc()

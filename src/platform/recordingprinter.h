@@ -14,6 +14,7 @@ public:
         QString fontName;
         double fontSize = 0;
         QColor color;
+        int page = 0; // from 0
     };
     struct Line {
         double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
@@ -38,6 +39,7 @@ public:
     void setForeColor(const QColor& color) override;
     void line(double x1, double y1, double x2, double y2) override;
     void paintPicture(const QImage& picture, double x, double y, double width, double height) override;
+    void newPage() override;
     void endDoc() override;
 
     const QList<Text>& texts() const { return m_texts; }
@@ -46,6 +48,8 @@ public:
     int colorMode() const { return m_colorMode; }
     Orientation orientation() const { return m_orientation; }
     int documentsEnded() const { return m_ended; }
+    // Pages begun so far: 1 plus the calls of newPage.
+    int pages() const { return m_page + 1; }
     // Everything set before the first drawing (color mode, orientation, font) in call order, e.g.
     // "colorMode 2", "orientation landscape", "font ＭＳ 明朝", "fontSize 9".
     const QStringList& settings() const { return m_settings; }
@@ -71,5 +75,6 @@ private:
     int m_width = 1;
     QColor m_color = Qt::black;
     int m_ended = 0;
+    int m_page = 0;
     bool m_drawn = false;
 };

@@ -1,12 +1,15 @@
 #include "reports/frmdisptimetable.h"
 
 #include "calendar/dates.h"
+#include "calendar/nationalholidays.h"
 #include "calendar/schoolday.h"
 #include "core/appstate.h"
 #include "core/mirteerror.h"
 #include "platform/grid.h"
 #include "platform/monthcalendar.h"
 #include "platform/twips.h"
+#include "reports/csvsave.h"
+#include "summary/csvtables.h"
 #include "totals/standardcomparison.h"
 #include "totals/tally.h"
 #include "ui/common/services.h"
@@ -14,6 +17,7 @@
 #include "ui/common/windowactivation.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -84,7 +88,12 @@ frmDispTimeTable::frmDispTimeTable(AppState& state, Services& services, QWidget*
     cmdCloseTimeTable->setObjectName(QStringLiteral("cmdCloseTimeTable"));
     cmdCloseTimeTable->setAccessibleName(cmdCloseTimeTable->text());
 
+    cmdCsvTimeTable = new QPushButton(QStringLiteral("CSVで保存"), this);
+    cmdCsvTimeTable->setObjectName(QStringLiteral("cmdCsvTimeTable"));
+    cmdCsvTimeTable->setAccessibleName(cmdCsvTimeTable->text());
+
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdCsvTimeTable);
     buttons->addStretch();
     buttons->addWidget(cmdCloseTimeTable);
 
@@ -103,6 +112,7 @@ frmDispTimeTable::frmDispTimeTable(AppState& state, Services& services, QWidget*
             [this](QDate date, int) { mvTimeTable_DateClick(date); });
     connect(mvTimeTable, &MonthCalendar::clicked, this, &frmDispTimeTable::mvTimeTable_Click);
     connect(cmdCloseTimeTable, &QPushButton::clicked, this, &frmDispTimeTable::cmdCloseTimeTable_Click);
+    connect(cmdCsvTimeTable, &QPushButton::clicked, this, &frmDispTimeTable::cmdCsvTimeTable_Click);
     services.activation.watch(this, [this] { Form_Activate(); });
 }
 
@@ -186,6 +196,7 @@ void frmDispTimeTable::formatGrid()
 
 void frmDispTimeTable::subDispHoliday()
 {
+    mvTimeTable->setDayNotes(planRestDayNames(m_state));
     const int count = std::min(mvTimeTable->visibleDayCount(), 400);
     for (int n = 1; n <= count; ++n) {
         const QDate day = mvTimeTable->visibleDay(n);
@@ -196,6 +207,7 @@ void frmDispTimeTable::subDispHoliday()
 void frmDispTimeTable::mvTimeTable_DateClick(const QDate& date)
 {
     try {
+        m_shownDate = date;
         const Tally tally = computeTally(m_state, date);
         mvTimeTable->setSelection(tally.first, tally.last);
         fillBlock(1, tally.week);
@@ -282,7 +294,26 @@ void frmDispTimeTable::mvTimeTable_Click()
     subDispHoliday();
 }
 
+void frmDispTimeTable::keyPressEvent(QKeyEvent* event)
+{
+    // Escape closes the window as 閉じる does, wherever the focus is.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        cmdCloseTimeTable_Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void frmDispTimeTable::cmdCloseTimeTable_Click()
 {
     hide();
+}
+
+void frmDispTimeTable::cmdCsvTimeTable_Click()
+{
+    runUserCommand(m_services.dialogs, this, [this] {
+        const QDate date = m_shownDate.isValid() ? m_shownDate : tallyOpeningDate(m_state);
+        saveCsvFile(m_services, this, QStringLiteral("時数集計表を CSV で保存"),
+                    tallyCsvRows(computeTally(m_state, date)), CsvEncoding::Utf8WithBom);
+    });
 }

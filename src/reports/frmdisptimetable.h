@@ -32,6 +32,11 @@ public Q_SLOTS:
     void mvTimeTable_DateClick(const QDate& date);
     void mvTimeTable_Click();
     void cmdCloseTimeTable_Click();
+    // The shown week, term and year as a CSV file of the grid.
+    void cmdCsvTimeTable_Click();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void subDispHoliday();
@@ -52,4 +57,6 @@ private:
     QLabel* lblSurplus = nullptr;
     std::vector<Field> m_order; // the rows as formatted
     bool m_showsStandard = false;
+    QPushButton* cmdCsvTimeTable = nullptr;
+    QDate m_shownDate; // the date whose week the grid shows
 };

@@ -2,6 +2,8 @@
 
 #include "core/appstate.h"
 #include "core/mirteerror.h"
+#include "reports/termtallysheet.h"
+#include "reports/termtimetablesheet.h"
 #include "reports/weekplansheet.h"
 #include "reports/yearsheet.h"
 #include "ui/common/services.h"
@@ -71,8 +73,6 @@ frmPrint::frmPrint(AppState& state, Services& services, QWidget* parent)
 void frmPrint::Form_Activate()
 {
     cmdPrint->setFocus();
-    for (int i = 1; i <= 6; ++i)
-        optPrint[static_cast<std::size_t>(i)]->setEnabled(false);
 }
 
 void frmPrint::cmdPrint_Click()
@@ -125,12 +125,17 @@ void frmPrint::subPrintWeekPlan()
     printWith([this](Printer& printer) { ::subPrintWeekPlan(m_state, printer); });
 }
 
-void frmPrint::subPrintSeasonTimeChart(int /*term*/)
+// The term sheets measure the page after the printer dialog, where the paper or margins may change.
+void frmPrint::subPrintSeasonTimeChart(int term)
 {
-    m_services.dialogs.printDialog(this, m_services.printer);
+    printWith([this, term](Printer& printer) {
+        ::subPrintSeasonTimeChart(m_state, printer, term, landscapeArea(m_services.printer));
+    });
 }
 
-void frmPrint::subPrintSeasonTotal(int /*term*/)
+void frmPrint::subPrintSeasonTotal(int term)
 {
-    m_services.dialogs.printDialog(this, m_services.printer);
+    printWith([this, term](Printer& printer) {
+        ::subPrintSeasonTotal(m_state, printer, term, landscapeArea(m_services.printer));
+    });
 }

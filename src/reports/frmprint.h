@@ -1,5 +1,5 @@
-// The print window: the teacher picks which sheet to print and starts it. Only the annual sheet and
-// the weekly timetable poster can be chosen; the term sheets are listed but disabled.
+// The print window: the teacher picks which sheet to print and starts it: the annual sheet, the
+// timetable and the tally sheet of each term, or the weekly timetable poster.
 #pragma once
 
 #include <QWidget>
@@ -26,7 +26,6 @@ private:
     // Each shows the printer dialog first and prints only when it was accepted.
     void subPrintYear();
     void subPrintWeekPlan();
-    // Their sheets are not defined: the printer dialog, and nothing printed.
     void subPrintSeasonTimeChart(int term);
     void subPrintSeasonTotal(int term);
 

@@ -4,9 +4,14 @@
 #include <QString>
 
 struct AppState;
+struct SchoolSummary;
 
-enum class Sheet { Year, WeekPlan };
+enum class Sheet { Year, WeekPlan, TermTimetable, TermTally };
 
 // Needs a QGuiApplication (fonts, pictures). Maps the sheets' font names onto the installed fonts.
-// Throws MirteError when the file cannot be written. The annual sheet recomputes objYearResult.
-void printSheetToPdf(AppState& state, Sheet sheet, const QString& outPath);
+// Throws MirteError when the file cannot be written. Every sheet but the poster recomputes
+// objYearResult. `term` (1–3) chooses the term of a term sheet.
+void printSheetToPdf(AppState& state, Sheet sheet, const QString& outPath, int term = 1);
+
+// The whole-school sheet, one page per school year.
+void printSchoolSummaryToPdf(const SchoolSummary& summary, const QString& outPath);

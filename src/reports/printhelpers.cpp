@@ -1,5 +1,7 @@
 #include "reports/printhelpers.h"
 
+#include "platform/printer.h"
+
 namespace {
 // The sheet pictures 0–12 in this order; 12 onwards are the hiragana versions.
 constexpr QStringView kPictureInitials = u"国社算理音図家体総道学ク生";
@@ -51,4 +53,60 @@ QString classText(const QString& strClass)
 {
     const std::optional<QChar> digit = classDigit(strClass);
     return digit ? QString(*digit) : strClass;
+}
+
+QString gradeClassText(int intGrade, const QString& strClass)
+{
+    return gradeDigit(intGrade) + QStringLiteral("年") + classText(strClass) + QStringLiteral("組");
+}
+
+void printDifference(Printer& printer, std::optional<Units> difference, int width)
+{
+    static const QColor kBlack(0, 0, 0);
+    if (!difference) {
+        // A typed plan far outside any real year: say so rather than print a wrapped figure.
+        printer.setForeColor(QColor(255, 0, 0));
+        printer.print(QStringLiteral("桁あふれ"));
+        printer.setForeColor(kBlack);
+        return;
+    }
+    const Units d = *difference;
+    if (d != 0)
+        printer.setForeColor(d < 0 ? QColor(255, 0, 0) : QColor(0, 0, 255));
+    printer.print(fncCtoS(d, width));
+    if (d != 0)
+        printer.setForeColor(kBlack);
+}
+
+namespace {
+int columnsOf(QChar c)
+{
+    const char16_t u = c.unicode();
+    const bool halfWidth = u < 0x0100 || (u >= 0xFF61 && u <= 0xFF9F);
+    return halfWidth ? 1 : 2;
+}
+} // namespace
+
+int textColumns(const QString& text)
+{
+    int n = 0;
+    for (QChar c : text)
+        n += columnsOf(c);
+    return n;
+}
+
+QString fitText(const QString& text, int columns)
+{
+    if (textColumns(text) <= columns)
+        return text;
+    static const QString kEllipsis(QChar(0x2026));
+    QString cut;
+    int used = columnsOf(kEllipsis.at(0));
+    for (QChar c : text) {
+        if (used + columnsOf(c) > columns)
+            break;
+        used += columnsOf(c);
+        cut += c;
+    }
+    return cut + kEllipsis;
 }

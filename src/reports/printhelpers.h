@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <optional>
 
+class Printer;
+
 inline const QString kSheetFontMincho = QStringLiteral("ＭＳ 明朝");
 inline const QString kSheetFontGothic = QStringLiteral("ＭＳ ゴシック");
 
@@ -27,3 +29,15 @@ QString gradeDigit(int intGrade);
 std::optional<QChar> classDigit(const QString& strClass);
 // The class as a title writes it: its full-width digit, or the text unchanged.
 QString classText(const QString& strClass);
+// Grade and class as the titles write them: "３年２組", "３年さくら組".
+QString gradeClassText(int intGrade, const QString& strClass);
+
+// Half-width columns a text takes in the sheets' fixed-pitch fonts: two for a full-width character.
+int textColumns(const QString& text);
+// The text cut to at most `columns` half-width columns, ending in "…" when it had to be cut.
+QString fitText(const QString& text, int columns);
+
+// A difference at the printer's current position, right-aligned in width characters: red below the
+// plan, blue above it, black on it; a difference that left 16 bits reads 桁あふれ in red. The text
+// colour is black again afterwards.
+void printDifference(Printer& printer, std::optional<Units> difference, int width);

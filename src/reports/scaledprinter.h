@@ -28,6 +28,7 @@ public:
     {
         m_target.paintPicture(picture, x * m_factor, y * m_factor, width * m_factor, height * m_factor);
     }
+    void newPage() override { m_target.newPage(); }
     void endDoc() override { m_target.endDoc(); }
 
 private:

@@ -1,7 +1,5 @@
 #include "reports/yearsheet.h"
 
-#include "calendar/schoolday.h"
-#include "calendar/schooldaycount.h"
 #include "core/appstate.h"
 #include "platform/printer.h"
 #include "reports/printhelpers.h"
@@ -9,9 +7,6 @@
 #include "totals/tally.h"
 #include "totals/yeartotals.h"
 
-#include <QHash>
-#include <QPageLayout>
-#include <QPrinter>
 #include <algorithm>
 
 namespace {
@@ -26,10 +21,6 @@ constexpr double kTermGap = 20;   // between a term's foot and the next block
 constexpr double kTallyLeft = 9040;
 constexpr double kSummaryLeft = 7120;
 constexpr double kSummaryText = 7320;
-
-const QColor kBlack(0, 0, 0);
-const QColor kRed(255, 0, 0);
-const QColor kBlue(0, 0, 255);
 
 // The weekday blocks: a date column and one column per period, 180 twips each.
 constexpr double kBlockLeft = 940;
@@ -190,18 +181,9 @@ const RivoSeasonTotal& termOrEmpty(const RivoSeasonTotal* term)
     return term ? *term : kEmpty;
 }
 
-QDate mondayOnOrBefore(const QDate& day)
-{
-    return day.addDays(1 - day.dayOfWeek());
-}
-QDate saturdayOnOrAfter(const QDate& day)
-{
-    return day.addDays(6 - day.dayOfWeek());
-}
-
 class YearSheet {
 public:
-    YearSheet(AppState& state, Printer& printer) : m_state(state), m_p(printer) {}
+    YearSheet(AppState& state, Printer& printer) : m_state(state), m_p(printer), m_counted(state) {}
 
     void draw(const std::array<YearSheetTerm, 3>& terms);
 
@@ -213,7 +195,6 @@ private:
     void tallyRules(double from, double to);
     void summaryLines(double y);
     void comparison(const UnitCounts& plan, const UnitCounts& actual, double y);
-    void difference(Units plan, Units actual, int width);
 
     void text(double x, double y, const QString& s) { m_p.printAt(x, y, s); }
     void line(double x1, double y1, double x2, double y2, int width)
@@ -224,7 +205,7 @@ private:
 
     AppState& m_state;
     Printer& m_p;
-    QHash<QDate, const RivoDayTime*> m_counted; // the record that shows on each counted day
+    const CountedDays m_counted;
     int m_currentMonth = 0;
     int m_rowInMonth = 0;
     int m_yearDays = 0;
@@ -232,10 +213,6 @@ private:
 
 void YearSheet::draw(const std::array<YearSheetTerm, 3>& terms)
 {
-    for (const RivoDayTime* d = m_state.objDayChain->objNextDay.get(); d; d = d->objNextDay.get())
-        if (!d->boolNowPlanning && !m_counted.contains(d->dateThisDay))
-            m_counted.insert(d->dateThisDay, d);
-
     m_p.setColorMode(2);
     m_p.setOrientation(Printer::Orientation::Landscape);
     m_p.setFontName(kSheetFontMincho);
@@ -323,7 +300,7 @@ double YearSheet::termBlock(int t, const YearSheetTerm& term, double top)
     int termDays = 0;
     double y = top;
     for (int row = 0; row < term.rows; ++row) {
-        const QDate monday = term.firstMonday.addDays(7 * row);
+        const QDate monday = term.monday(row);
         // A row belongs to the month of its Tuesday.
         monthColumn(monday.addDays(1), kFirstMonth[t], y);
         termDays += weekRow(term, monday, y);
@@ -391,30 +368,23 @@ void YearSheet::monthColumn(const QDate& reference, int firstMonth, double y)
 
 int YearSheet::weekRow(const YearSheetTerm& term, const QDate& monday, double y)
 {
-    static const QString kEmpty(QChar(0x3000));
     m_p.setFontSize(7);
     int schoolDays = 0;
     for (int w = 0; w < 6; ++w) {
-        const QDate day = monday.addDays(w);
+        const QDate date = monday.addDays(w);
+        const SheetDay day = sheetDay(m_state, m_counted, term, date);
         const double left = kBlockLeft + kBlockWidth * w;
         const int periods = periodsOf(w);
-        if (day < term.firstDay || day > term.lastDay) {
+        if (day.kind == SheetDay::Kind::OutsideTerm) {
             m_p.line(left, y, left + kSubColumn * (periods + 1), y + kRowHeight);
             continue;
         }
-        text(left + 20, y + 20, fncItoS(static_cast<std::int16_t>(day.day()), 2));
-        if (!IsSchoolDay(m_state, day)) {
-            for (int p = 1; p <= periods; ++p)
-                text(left + kSubColumn * p + 20, y + 20, QStringLiteral("☆"));
-            continue;
-        }
-        ++schoolDays;
-        if (const RivoDayTime* record = m_counted.value(day)) {
-            for (int p = 1; p <= periods; ++p) {
-                const QString c = record->strSubject.mid(p - 1, 1);
-                if (!c.isEmpty() && c != kEmpty)
-                    text(left + kSubColumn * p + 20, y + 20, c);
-            }
+        text(left + 20, y + 20, fncItoS(static_cast<std::int16_t>(date.day()), 2));
+        schoolDays += day.kind == SheetDay::Kind::SchoolDay;
+        for (int p = 1; p <= periods; ++p) {
+            const QString c = day.kind == SheetDay::Kind::DayOff ? QStringLiteral("☆") : day.initial(p - 1);
+            if (!c.isEmpty())
+                text(left + kSubColumn * p + 20, y + 20, c);
         }
     }
     text(740, y + 20, fncItoS(static_cast<std::int16_t>(schoolDays), 2));
@@ -448,52 +418,15 @@ void YearSheet::comparison(const UnitCounts& plan, const UnitCounts& actual, dou
         text(x, y + 220, fncCtoS(actual[c.field], termValueChars(c)));
         m_p.setCurrentX(x);
         m_p.setCurrentY(y + 390);
-        difference(plan[c.field], actual[c.field], termValueChars(c));
+        printDifference(m_p, unitDifference(plan[c.field], actual[c.field]), termValueChars(c));
     }
-}
-
-void YearSheet::difference(Units plan, Units actual, int width)
-{
-    const long long d = static_cast<long long>(actual) - plan;
-    if (d < -32768 || d > 32767) {
-        // A typed plan far outside any real year: say so rather than print a wrapped figure.
-        m_p.setForeColor(kRed);
-        m_p.print(QStringLiteral("桁あふれ"));
-        m_p.setForeColor(kBlack);
-        return;
-    }
-    if (d != 0)
-        m_p.setForeColor(d < 0 ? kRed : kBlue);
-    m_p.print(fncCtoS(static_cast<Units>(d), width));
-    if (d != 0)
-        m_p.setForeColor(kBlack);
 }
 
 } // namespace
 
 std::array<YearSheetTerm, 3> yearSheetTerms(const AppState& state)
 {
-    const std::array<std::pair<QDate, QDate>, 3> vacationBounds = {{
-        {state.dateSpringTo, state.dateSummerFrom},
-        {state.dateSummerTo, state.dateWinterFrom},
-        {state.dateWinterTo, state.dateYearEndFrom},
-    }};
-    std::array<YearSheetTerm, 3> terms;
-    for (int t = 0; t < 3; ++t) {
-        YearSheetTerm& term = terms[static_cast<std::size_t>(t)];
-        const auto& [before, after] = vacationBounds[static_cast<std::size_t>(t)];
-        // Held within the term's months, so unset vacation dates cannot spread a term over decades.
-        term.firstDay = std::max(before.addDays(1), termFirstDay(state.intYear, t + 1));
-        term.lastDay = std::min(after.addDays(-1), termLastDay(state.intYear, t + 1));
-        if (term.lastDay < term.firstDay)
-            continue;
-        term.firstMonday =
-            term.firstDay.dayOfWeek() == 7 ? term.firstDay.addDays(1) : mondayOnOrBefore(term.firstDay);
-        const QDate lastSaturday =
-            term.lastDay.dayOfWeek() == 7 ? term.lastDay.addDays(-1) : saturdayOnOrAfter(term.lastDay);
-        term.rows = std::max<int>(0, static_cast<int>((term.firstMonday.daysTo(lastSaturday) + 2) / 7));
-    }
-    return terms;
+    return termWeeks(state);
 }
 
 double yearSheetBottom(const std::array<YearSheetTerm, 3>& terms)
@@ -504,22 +437,10 @@ double yearSheetBottom(const std::array<YearSheetTerm, 3>& terms)
     return y + kTermFoot;
 }
 
-PrintableArea landscapeArea(const QPrinter& printer)
-{
-    QPageLayout layout = printer.pageLayout();
-    layout.setOrientation(QPageLayout::Landscape);
-    const QRectF paint = layout.paintRect(QPageLayout::Millimeter); // points would be rounded
-    if (!layout.isValid() || paint.isEmpty())
-        return {};
-    constexpr double kTwipsPerMillimetre = 1440 / 25.4;
-    return {paint.width() * kTwipsPerMillimetre, paint.height() * kTwipsPerMillimetre};
-}
-
 void subPrintYear(AppState& state, Printer& printer, const PrintableArea& area)
 {
     computeYearResult(state);
     const auto terms = yearSheetTerms(state);
-    const double factor = std::min({1.0, area.height / yearSheetBottom(terms), area.width / kRight});
-    ScaledPrinter fitted(printer, factor);
+    ScaledPrinter fitted(printer, fitFactor(area, kRight, yearSheetBottom(terms)));
     YearSheet(state, fitted).draw(terms);
 }

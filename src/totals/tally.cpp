@@ -27,19 +27,31 @@ UnitCounts weekActual(const AppState& state, const QDate& first, const QDate& la
     return week;
 }
 
-static TallyBlock compare(const UnitCounts& plan, const UnitCounts& actual)
+std::optional<Units> unitDifference(Units plan, Units actual)
+{
+    const int d = int(actual) - int(plan);
+    if (d < -32768 || d > 32767)
+        return std::nullopt;
+    return static_cast<Units>(d);
+}
+
+TallyBlock compareCounts(const UnitCounts& plan, const UnitCounts& actual)
 {
     TallyBlock block{plan, actual, {}};
-    const auto differ = [&](Field f) {
-        const long long d = static_cast<long long>(actual[f]) - plan[f];
-        if (d >= -32768 && d <= 32767)
-            block.diff[static_cast<std::size_t>(f)] = static_cast<Units>(d);
-    };
     for (Field f : kAllFields)
-        differ(f);
+        block.diff[static_cast<std::size_t>(f)] = unitDifference(plan[f], actual[f]);
     for (Field f : kLaterFields)
-        differ(f);
+        block.diff[static_cast<std::size_t>(f)] = unitDifference(plan[f], actual[f]);
     return block;
+}
+
+TallyBlock termTally(const AppState& state, int term)
+{
+    static const RivoSeasonTotal kEmptyTerm;
+    const auto index = static_cast<std::size_t>(term - 1);
+    const RivoSeasonTotal* plan = state.objYearPlan->terms()[index];
+    const RivoSeasonTotal* result = state.objYearResult->terms()[index];
+    return compareCounts(plan ? *plan : kEmptyTerm, result ? *result : kEmptyTerm);
 }
 
 Tally computeTally(AppState& state, const QDate& date)
@@ -56,16 +68,10 @@ Tally computeTally(AppState& state, const QDate& date)
 
     // The timetable's totals are recomputed so that a change of period lengths shows at once.
     calculate(*state.objWeekTimetable, state.strTimeCredit, state.catalogue());
-    tally.week = compare(*state.objWeekTimetable, weekActual(state, range.first, range.last));
+    tally.week = compareCounts(*state.objWeekTimetable, weekActual(state, range.first, range.last));
 
     computeYearResult(state);
-    const auto resultTerms = state.objYearResult->terms();
-    static const RivoSeasonTotal kEmptyTerm;
-    const auto planTerms = state.objYearPlan->terms();
-    const auto termIndex = static_cast<std::size_t>(tally.term - 1);
-    const RivoSeasonTotal* planTerm = planTerms[termIndex] ? planTerms[termIndex] : &kEmptyTerm;
-    const RivoSeasonTotal* resultTerm = resultTerms[termIndex] ? resultTerms[termIndex] : &kEmptyTerm;
-    tally.termBlock = compare(*planTerm, *resultTerm);
-    tally.year = compare(*state.objYearPlan, *state.objYearResult);
+    tally.termBlock = termTally(state, tally.term);
+    tally.year = compareCounts(*state.objYearPlan, *state.objYearResult);
     return tally;
 }

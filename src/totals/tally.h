@@ -26,6 +26,11 @@ struct Tally {
     TallyBlock year;
 };
 
+// actual − plan, or nothing when the difference leaves 16 bits.
+std::optional<Units> unitDifference(Units plan, Units actual);
+// Plan and actual side by side with their differences.
+TallyBlock compareCounts(const UnitCounts& plan, const UnitCounts& actual);
+
 // Row labels of the tally, in the tally order of the catalogue (クラブ written in half-width katakana).
 QString tallyLabel(Field field);
 
@@ -33,6 +38,10 @@ QString tallyLabel(Field field);
 // compares them with the weekly timetable and the plan. Throws OverflowError only for a result that
 // cannot be held at all; out-of-range differences are left empty.
 Tally computeTally(AppState& state, const QDate& date);
+
+// A term (1–3) of the plan against the same term of objYearResult as it stands; a missing term
+// counts as all 0. The sheets and the tally window show a term's figures through this one place.
+TallyBlock termTally(const AppState& state, int term);
 
 // The registered days of first…last as a week.
 UnitCounts weekActual(const AppState& state, const QDate& first, const QDate& last);

@@ -28,14 +28,14 @@ void full_calculate(RivoYearTotal& year, const TimeCredit& strTimeCredit)
     full_calculate(year, strTimeCredit, basicCatalogue());
 }
 
-void assignDaysToTerms(RivoYearTotal& result, RivoDayTime& head)
+void assignDaysToTerms(RivoYearTotal& result, RivoDayTime& head, const QDate& until)
 {
     const auto terms = result.terms();
     for (RivoSeasonTotal* term : terms)
         if (term)
             term->objFirstDay = nullptr;
     for (RivoDayTime* day = head.objNextDay.get(); day; day = day->objNextDay.get()) {
-        if (day->boolNowPlanning)
+        if (day->boolNowPlanning || (until.isValid() && day->dateThisDay > until))
             continue;
         RivoSeasonTotal* term = terms[static_cast<std::size_t>(termOfMonth(day->dateThisDay.month()) - 1)];
         if (!term)

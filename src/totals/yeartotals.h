@@ -13,7 +13,8 @@ void full_calculate(RivoYearTotal& year, const TimeCredit& strTimeCredit, const 
 void full_calculate(RivoYearTotal& year, const TimeCredit& strTimeCredit);
 
 // Points each term's range at its registered days: April–July, August–December, January–March.
-void assignDaysToTerms(RivoYearTotal& result, RivoDayTime& head);
+// With a valid `until`, days after it are left out.
+void assignDaysToTerms(RivoYearTotal& result, RivoDayTime& head, const QDate& until = {});
 
 // The results of the year from the recorded days: assignment, terms, year.
 void computeYearResult(AppState& state);

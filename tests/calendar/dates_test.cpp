@@ -65,10 +65,15 @@ TEST(WeekOfDate, MondayToSaturdayClippedToTheSchoolYear)
     }
 }
 
-TEST(SchoolYearName, HeiseiYearsAndYearsBeforeTheEra)
+TEST(SchoolYearName, HeiseiReiwaAndYearsBeforeTheEras)
 {
     EXPECT_EQ(schoolYearName(2000), QStringLiteral("平成12年度"));
     EXPECT_EQ(schoolYearName(2010), QStringLiteral("平成22年度"));
-    EXPECT_EQ(schoolYearName(1989), QStringLiteral("平成1年度"));
+    EXPECT_EQ(schoolYearName(2018), QStringLiteral("平成30年度"));
+    EXPECT_EQ(schoolYearName(2019), QStringLiteral("令和元年度"));
+    EXPECT_EQ(schoolYearName(2020), QStringLiteral("令和2年度"));
+    EXPECT_EQ(schoolYearName(2026), QStringLiteral("令和8年度"));
+    EXPECT_EQ(schoolYearName(2030), QStringLiteral("令和12年度"));
+    EXPECT_EQ(schoolYearName(1989), QStringLiteral("平成元年度"));
     EXPECT_EQ(schoolYearName(1985), QStringLiteral("1985年度"));
 }

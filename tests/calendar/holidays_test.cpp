@@ -83,11 +83,12 @@ TEST(NationalHolidays, MatchTheCalendarOfEachYear)
            {2005, 1, 10},
            {2005, 2, 11},
            {2005, 3, 21}}}},
-        // 4 May 2008 is a Sunday: the entry becomes 5 May, the same day as the next one.
+        // 4 May 2008 is a Sunday: from 2007 its substitute is the first day after it that is no
+        // holiday, 6 May.
         {2008,
          {{{2008, 4, 29},
            {2008, 5, 3},
-           {2008, 5, 5},
+           {2008, 5, 6},
            {2008, 5, 5},
            {2008, 7, 21},
            {2008, 9, 15},
@@ -106,6 +107,91 @@ TEST(NationalHolidays, MatchTheCalendarOfEachYear)
             EXPECT_EQ(r.holidayDate[i], c.dates[i]) << c.year << " entry " << i;
             EXPECT_EQ(r.holidayDay[i], c.dates[i].dayOfYear()) << c.year << " entry " << i;
         }
+    }
+}
+
+TEST(NationalHolidays, EntriesFollowTheLawOfLaterYears)
+{
+    // The boxes a school year starts with hold its equinox days. Entry 7 is 体育の日 or スポーツの日,
+    // entry 10 the school year's 天皇誕生日 (23 February from school year 2019).
+    const struct {
+        int year;
+        std::array<QDate, 14> dates;
+        QDate sportsDay;
+    } cases[] = {
+        {2009,
+         {{{2009, 4, 29},
+           {2009, 5, 6},
+           {2009, 5, 4},
+           {2009, 5, 5},
+           {2009, 7, 20},
+           {2009, 9, 21},
+           {2009, 9, 23},
+           {2009, 10, 12},
+           {2009, 11, 3},
+           {2009, 11, 23},
+           {2009, 12, 23},
+           {2010, 1, 11},
+           {2010, 2, 11},
+           {2010, 3, 22}}},
+         {2009, 10, 12}},
+        {2019,
+         {{{2019, 4, 29},
+           {2019, 5, 3},
+           {2019, 5, 4},
+           {2019, 5, 6},
+           {2019, 7, 15},
+           {2019, 9, 16},
+           {2019, 9, 23},
+           {2019, 10, 14},
+           {2019, 11, 4},
+           {2019, 11, 23},
+           {2020, 2, 24},
+           {2020, 1, 13},
+           {2020, 2, 11},
+           {2020, 3, 20}}},
+         {2019, 10, 14}},
+        {2020,
+         {{{2020, 4, 29},
+           {2020, 5, 6},
+           {2020, 5, 4},
+           {2020, 5, 5},
+           {2020, 7, 23},
+           {2020, 9, 21},
+           {2020, 9, 22},
+           {2020, 7, 24},
+           {2020, 11, 3},
+           {2020, 11, 23},
+           {2021, 2, 23},
+           {2021, 1, 11},
+           {2021, 2, 11},
+           {2021, 3, 20}}},
+         {2020, 7, 24}},
+        {2026,
+         {{{2026, 4, 29},
+           {2026, 5, 6},
+           {2026, 5, 4},
+           {2026, 5, 5},
+           {2026, 7, 20},
+           {2026, 9, 21},
+           {2026, 9, 23},
+           {2026, 10, 12},
+           {2026, 11, 3},
+           {2026, 11, 23},
+           {2027, 2, 23},
+           {2027, 1, 11},
+           {2027, 2, 11},
+           {2027, 3, 22}}},
+         {2026, 10, 12}},
+    };
+    for (const auto& c : cases) {
+        const HolidayRules r =
+            computeHolidayRules(c.year, initialHolidayBoxes(c.year), SaturdayRule::AllOff, {});
+        for (std::size_t i = 0; i < 14; ++i) {
+            EXPECT_EQ(r.holidayDate[i], c.dates[i]) << c.year << " entry " << i;
+            EXPECT_EQ(r.holidayDay[i], c.dates[i].dayOfYear()) << c.year << " entry " << i;
+        }
+        EXPECT_EQ(r.dateSportsDay, c.sportsDay) << c.year;
     }
 }
 
@@ -151,6 +237,9 @@ TEST(HolidayRules, AnEmptyBoxKeepsTheDateStoredBefore)
     // With nothing stored before, an empty box falls back to its initial day.
     const HolidayRules fresh = computeHolidayRules(2001, boxes, SaturdayRule::Irregular, {});
     EXPECT_EQ(fresh.dateSpringTo, QDate(2001, 4, 4));
+    // An empty equinox box takes the law's day, and an equinox stored for another year is not kept.
+    EXPECT_EQ(computeHolidayRules(2012, boxes, SaturdayRule::Irregular, first).dateAutumnEquinox,
+              QDate(2012, 9, 22));
 }
 
 TEST(HolidayRules, ApplyingTwiceGivesTheSameStateAndKeepsAddedDaysOff)

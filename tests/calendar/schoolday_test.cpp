@@ -1,7 +1,9 @@
 // The school-day test and school-year dates.
+#include "calendar/nationalholidays.h"
 #include "calendar/schoolday.h"
 #include "calendar/schooldaycount.h"
 #include "core/mirteerror.h"
+#include "core/plandefaults.h"
 
 #include <gtest/gtest.h>
 
@@ -82,6 +84,35 @@ TEST(IsSchoolDay, HolidayListUpToItsCount)
     EXPECT_TRUE(IsSchoolDay(s, {2001, 11, 23}));
     s.intHolidayCount = 2;
     EXPECT_FALSE(IsSchoolDay(s, {2001, 10, 10}));
+}
+
+TEST(IsSchoolDay, TheLawsRestDaysBeyondTheFourteenEntries)
+{
+    // School year 2009 with every Saturday off and no vacation in May or September.
+    AppState s;
+    InitPlanDefaults(s);
+    s.intYear = 2009;
+    applyHolidayRules(s, computeHolidayRules(2009, initialHolidayBoxes(2009), SaturdayRule::AllOff, {}));
+    EXPECT_FALSE(IsSchoolDay(s, {2009, 9, 22})) << "国民の休日";
+    EXPECT_FALSE(IsSchoolDay(s, {2009, 5, 6})) << "振替休日 of 憲法記念日";
+    EXPECT_TRUE(IsSchoolDay(s, {2009, 5, 7}));
+    EXPECT_TRUE(IsSchoolDay(s, {2009, 9, 24}));
+
+    // A plan of 2026 whose teacher keeps 22 September as 秋分の日: 23 September is a school day.
+    s.intYear = 2026;
+    HolidayBoxes boxes = initialHolidayBoxes(2026);
+    boxes[4] = 22;
+    boxes[5] = 10; // the summer vacation ends on 10 August
+    applyHolidayRules(s, computeHolidayRules(2026, boxes, SaturdayRule::AllOff, {}));
+    EXPECT_FALSE(IsSchoolDay(s, {2026, 9, 22}));
+    EXPECT_TRUE(IsSchoolDay(s, {2026, 9, 23}));
+    EXPECT_FALSE(IsSchoolDay(s, {2026, 8, 11})) << "山の日 after the summer vacation";
+    EXPECT_TRUE(IsSchoolDay(s, {2026, 8, 12}));
+
+    // Without a year of the law nothing is added.
+    s.intYear = 1999;
+    updateLawRestDays(s);
+    EXPECT_TRUE(s.lawRestDays.empty());
 }
 
 TEST(SchoolYearDate, MonthsOneToThreeBelongToTheNextYear)

@@ -132,7 +132,7 @@ TEST(CliHolidays, FixedEntriesOfFiveSchoolYears)
         {2004, 7, "2004-10-11", 285},
         {2004, 11, "2005-01-10", 10},
         {2004, 13, "2005-03-21", 80}, // vernal box 20: 20 March 2005 is a Sunday
-        {2008, 2, "2008-05-05", 126}, // 4 May 2008 is a Sunday: the same day as entry 3
+        {2008, 2, "2008-05-06", 127}, // 4 May 2008 is a Sunday: its substitute passes 5 May
         {2008, 3, "2008-05-05", 126},
     };
     for (int year : {2000, 2001, 2003, 2004, 2008}) {
@@ -166,6 +166,84 @@ TEST(CliHolidays, EquinoxDaysAndTextOutput)
     ASSERT_EQ(text.exitCode, 0);
     EXPECT_TRUE(text.out.startsWith(u"平成13年度"_s)) << text.out.toStdString();
     EXPECT_TRUE(text.out.contains(u" 0  2001-04-30(月)  120\n"_s)) << text.out.toStdString();
+}
+
+TEST(CliHolidays, LaterYearsTakeTheLawsDaysAndMarkEstimates)
+{
+    // 令和8年度 without options: 春分の日 21 March 2027 is a Sunday, its day off the 22nd; 天皇誕生日 is
+    // 23 February 2027.
+    const CliRun r = cli({u"holidays"_s, u"2026"_s, u"--json"_s});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QJsonArray e = r.json().array();
+    ASSERT_EQ(e.size(), 14);
+    EXPECT_EQ(e[1].toObject().value(u"date"_s).toString(), u"2026-05-06"_s);
+    EXPECT_EQ(e[10].toObject().value(u"date"_s).toString(), u"2027-02-23"_s);
+    EXPECT_EQ(e[13].toObject().value(u"date"_s).toString(), u"2027-03-22"_s);
+    for (const QJsonValue& entry : e)
+        EXPECT_FALSE(entry.toObject().contains(u"provisional"_s));
+
+    // 令和12年度: both equinox days are estimates.
+    const CliRun later = cli({u"holidays"_s, u"2030"_s, u"--json"_s});
+    ASSERT_EQ(later.exitCode, 0) << later.err.toStdString();
+    const QJsonArray l = later.json().array();
+    EXPECT_EQ(l[6].toObject().value(u"date"_s).toString(), u"2030-09-23"_s);
+    EXPECT_TRUE(l[6].toObject().value(u"provisional"_s).toBool());
+    EXPECT_TRUE(l[13].toObject().value(u"provisional"_s).toBool());
+    EXPECT_FALSE(l[5].toObject().contains(u"provisional"_s));
+    const CliRun text = cli({u"holidays"_s, u"2030"_s});
+    EXPECT_TRUE(text.out.startsWith(u"令和12年度"_s)) << text.out.toStdString();
+    EXPECT_TRUE(text.out.contains(u"2030-09-23(月)  266  予定\n"_s)) << text.out.toStdString();
+}
+
+// ---------------------------------------------------------------------------------------------
+// restdays
+
+TEST(CliRestDays, EveryRestDayOfTheSchoolYearInDateOrder)
+{
+    const CliRun r = cli({u"restdays"_s, u"2009"_s, u"--json"_s});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QJsonArray days = r.json().array();
+    // 平成21年度, written from the law: 18 rest days.
+    const QStringList expected = {
+        u"2009-04-29 昭和の日 祝日"_s,     u"2009-05-03 憲法記念日 祝日"_s,
+        u"2009-05-04 みどりの日 祝日"_s,   u"2009-05-05 こどもの日 祝日"_s,
+        u"2009-05-06 振替休日 振替休日"_s, u"2009-07-20 海の日 祝日"_s,
+        u"2009-09-21 敬老の日 祝日"_s,     u"2009-09-22 国民の休日 国民の休日"_s,
+        u"2009-09-23 秋分の日 祝日"_s,     u"2009-10-12 体育の日 祝日"_s,
+        u"2009-11-03 文化の日 祝日"_s,     u"2009-11-23 勤労感謝の日 祝日"_s,
+        u"2009-12-23 天皇誕生日 祝日"_s,   u"2010-01-01 元日 祝日"_s,
+        u"2010-01-11 成人の日 祝日"_s,     u"2010-02-11 建国記念の日 祝日"_s,
+        u"2010-03-21 春分の日 祝日"_s,     u"2010-03-22 振替休日 振替休日"_s,
+    };
+    QStringList got;
+    for (const QJsonValue& v : days) {
+        const QJsonObject o = v.toObject();
+        got << o.value(u"date"_s).toString() + u' ' + o.value(u"name"_s).toString() + u' ' +
+                   o.value(u"kind"_s).toString();
+        EXPECT_FALSE(o.contains(u"provisional"_s));
+    }
+    EXPECT_EQ(got, expected);
+    EXPECT_TRUE(
+        r.out.contains(u"{\"date\": \"2009-09-22\", \"name\": \"国民の休日\", \"kind\": \"国民の休日\"}"_s))
+        << r.out.toStdString();
+}
+
+TEST(CliRestDays, EstimatedDaysAndTheTextOutput)
+{
+    const CliRun r = cli({u"restdays"_s, u"2030"_s, u"--json"_s});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    QStringList provisional;
+    for (const QJsonValue& v : r.json().array())
+        if (v.toObject().value(u"provisional"_s).toBool())
+            provisional << v.toObject().value(u"date"_s).toString();
+    EXPECT_EQ(provisional, (QStringList{u"2030-09-23"_s, u"2031-03-21"_s}));
+
+    const CliRun text = cli({u"restdays"_s, u"2019"_s});
+    ASSERT_EQ(text.exitCode, 0);
+    EXPECT_TRUE(text.out.startsWith(u"令和元年度の休日"_s)) << text.out.toStdString();
+    EXPECT_TRUE(text.out.contains(u"2019-10-22(火)  即位礼正殿の儀の行われる日  祝日\n"_s))
+        << text.out.toStdString();
+    EXPECT_EQ(text.out.count(u'\n'), 1 + 24) << "a heading and the 24 rest days of 令和元年度";
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -376,6 +454,12 @@ TEST_F(Cli, UsageErrorsExitWithTwo)
         {u"tally"_s, file, u"--weekly"_s},
         {u"holidays"_s, u"abc"_s},
         {u"holidays"_s, u"2004"_s, u"--autumn-equinox"_s, u"31"_s},
+        {u"holidays"_s, u"1999"_s},
+        {u"holidays"_s, u"2031"_s},
+        {u"restdays"_s},
+        {u"restdays"_s, u"1999"_s},
+        {u"restdays"_s, u"2031"_s},
+        {u"restdays"_s, u"2026"_s, u"--all"_s},
         {u"resave"_s, file},
     };
     for (const QStringList& args : wrong) {
@@ -428,7 +512,14 @@ TEST_F(Cli, PrintWritesEachSheetAsOneA4Page)
     const struct {
         const char* sheet;
         const char* title;
-    } sheets[] = {{"year", "特 別 活 動"}, {"week", "時 間 割"}};
+    } sheets[] = {{"year", "特 別 活 動"},
+                  {"week", "時 間 割"},
+                  {"term1-timetable", "１学期の時間割表"},
+                  {"term1-tally", "１学期の時数集計表"},
+                  {"term2-timetable", "２学期の時間割表"},
+                  {"term2-tally", "２学期の時数集計表"},
+                  {"term3-timetable", "３学期の時間割表"},
+                  {"term3-tally", "３学期の時数集計表"}};
     for (const auto& s : sheets) {
         const QString pdf = m_dir.filePath(QLatin1String(s.sheet) + u".pdf"_s);
         const CliRun r = cli({u"print"_s, plan, u"--sheet"_s, QLatin1String(s.sheet), u"--output"_s, pdf});
@@ -453,6 +544,7 @@ TEST_F(Cli, PrintRefusesWrongArgumentsAndBadFiles)
     const QString pdf = m_dir.filePath(u"out.pdf"_s);
     for (const QStringList& args :
          {QStringList{u"print"_s, plan, u"--sheet"_s, u"term"_s, u"--output"_s, pdf},
+          QStringList{u"print"_s, plan, u"--sheet"_s, u"term4-tally"_s, u"--output"_s, pdf},
           QStringList{u"print"_s, plan, u"--sheet"_s, u"year"_s},
           QStringList{u"print"_s, u"--sheet"_s, u"year"_s, u"--output"_s, pdf}}) {
         EXPECT_EQ(cli(args).exitCode, 2) << args.join(u' ').toStdString();

@@ -57,6 +57,7 @@ public:
     {
         m_to.paintPicture(picture, x, y, width, height);
     }
+    void newPage() override { m_to.newPage(); }
     void endDoc() override { m_to.endDoc(); }
 
 private:

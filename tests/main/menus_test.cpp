@@ -469,6 +469,23 @@ TEST_F(MenusTest, PrintAndTallyWindowsAreCreatedOnceAndPageSetupIsQuiet)
     EXPECT_FALSE(tally->isVisible());
 }
 
+TEST_F(MenusTest, SchoolSummaryOpensWithOrWithoutAPlanAndClosesWithTheMainWindow)
+{
+    // The teacher in charge may have no plan of their own open.
+    open();
+    trigger("mnuViewSchoolSummary");
+    trigger("mnuViewSchoolSummary");
+    QWidget* summary = topLevel(QStringLiteral("frmSchoolSummary"));
+    ASSERT_NE(summary, nullptr);
+    EXPECT_TRUE(summary->isVisible());
+    EXPECT_EQ(summary->windowTitle(), QStringLiteral("学校全体の集計"));
+    EXPECT_EQ(activation.lastActivated(), summary);
+    EXPECT_TRUE(dialogs.calls().isEmpty());
+
+    window->close();
+    EXPECT_FALSE(summary->isVisible());
+}
+
 TEST_F(MenusTest, HelpOpensAtItsContents)
 {
     openPlan();

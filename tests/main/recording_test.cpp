@@ -6,8 +6,11 @@
 #include <QClipboard>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QHash>
+#include <QImage>
 #include <QLineEdit>
 #include <QTest>
+#include <cmath>
 
 namespace {
 enum Palette : int { kKokugo = 1, kSansuu = 3, kOngaku = 6, kGyouji = 14, kUchikiri = 15 };
@@ -303,4 +306,88 @@ TEST_F(MainWindowTest, DaysOfAnotherYearAreNeitherShownNorCancelled)
     click(command(2)); // cancel Wednesday 16 October 2002
     EXPECT_TRUE(recordOf(state, QDate(2002, 10, 16))->boolNowPlanning);
     EXPECT_FALSE(recordOf(state, QDate(2001, 10, 16))->boolNowPlanning);
+}
+
+namespace {
+// Relative luminance and contrast ratio as the web's accessibility guidelines define them; 4.5:1 is
+// their least contrast for normal text.
+double luminance(QRgb c)
+{
+    const auto channel = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
+}
+double contrast(QRgb a, QRgb b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+// The contrast of the text drawn in a part of a widget: the commonest colour there is taken as the
+// background, the colour that differs most from it as the text.
+double textContrast(QWidget* widget, const QRect& part)
+{
+    const QImage image = widget->grab(part).toImage().convertToFormat(QImage::Format_RGB32);
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y)];
+    QRgb background = 0;
+    int most = -1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > most)
+            most = it.value(), background = it.key();
+    double best = 1.0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        best = std::max(best, contrast(it.key(), background));
+    return best;
+}
+} // namespace
+
+// A registered row stays locked, but its subjects and its event can be read: dark text on a light
+// ground, and the whole event as tooltip and accessible description.
+TEST_F(RecordingTest, RegisteredRowsAreLockedButReadable)
+{
+    const QString event = QStringLiteral("秋季遠足（学年合同・雨天時は体育館で球技大会）");
+    type(eventBox(0)->lineEdit(), event);
+    click(command(0));
+    ASSERT_FALSE(eventBox(0)->isEnabled());
+    ASSERT_FALSE(period(0, 1)->isEnabled());
+    EXPECT_EQ(eventBox(0)->toolTip(), event);
+    EXPECT_EQ(eventBox(0)->accessibleDescription(), event);
+    EXPECT_EQ(eventBox(0)->accessibleName(), QStringLiteral("10/15(月) 行事"));
+
+    QLineEdit* edit = eventBox(0)->lineEdit();
+    const QRect text(edit->mapTo(window.get(), QPoint(0, 0)), edit->size());
+    EXPECT_GE(textContrast(window.get(), text), 4.5) << "the event text";
+    // The caption under the picture of a stamped period.
+    QToolButton* p = period(0, 1);
+    ASSERT_EQ(p->text(), QStringLiteral("国語"));
+    const QPoint corner = p->mapTo(window.get(), QPoint(0, 0));
+    const QRect caption(corner.x() + 4, corner.y() + p->height() * 2 / 3, p->width() - 8,
+                        p->height() / 3 - 4);
+    EXPECT_GE(textContrast(window.get(), caption), 4.5) << "the period's caption";
+
+    // Cancelled, the row is open again and its tooltip no longer stands for a locked text.
+    click(command(0));
+    EXPECT_TRUE(eventBox(0)->isEnabled());
+    EXPECT_TRUE(eventBox(0)->toolTip().isEmpty());
+}
+
+// Characters the plan file cannot hold are caught as they are typed into an event box: look-alikes
+// become the form the file has, anything else stays out and a note beside the box names it.
+TEST_F(RecordingTest, EventBoxesTakeOnlyWhatThePlanFileCanHold)
+{
+    QLineEdit* edit = eventBox(0)->lineEdit();
+    edit->setFocus();
+    type(edit, QStringLiteral("遠足〜🎒雨天順延"));
+    EXPECT_EQ(edit->text(), QStringLiteral("遠足～雨天順延"));
+    EXPECT_EQ(edit->cursorPosition(), 7);
+    auto* note = child<QLabel>(QStringLiteral("lblMainNote"));
+    ASSERT_TRUE(note->isVisible());
+    EXPECT_TRUE(note->text().contains(QStringLiteral("🎒"))) << note->text().toStdString();
+    EXPECT_TRUE(dialogs.calls().isEmpty()) << "no message box per keystroke";
+    click(command(0));
+    EXPECT_EQ(recordOf(state, kMonday)->strComment, QStringLiteral("遠足～雨天順延"));
 }

@@ -7,6 +7,8 @@
 #include "planfixture.h"
 #include "platform/monthcalendar.h"
 
+#include <QAccessible>
+#include <QLineEdit>
 #include <QTest>
 
 TEST_F(MainWindowTest, WeekOfAPickedDate)
@@ -110,6 +112,14 @@ TEST_F(MainWindowTest, AccessibleNamesFollowTheShownWeek)
     EXPECT_EQ(period(0, 2)->accessibleName(), QStringLiteral("10/15(月) 2時限"));
     EXPECT_EQ(period(0, 2)->accessibleDescription(), QStringLiteral("社会"));
     EXPECT_EQ(eventBox(0)->accessibleName(), QStringLiteral("10/15(月) 行事"));
+    // A box holding an event keeps its name and gives the event as its value.
+    eventBox(0)->setEditText(QStringLiteral("運動会"));
+    for (QWidget* box :
+         {static_cast<QWidget*>(eventBox(0)), static_cast<QWidget*>(eventBox(0)->lineEdit())}) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(box);
+        EXPECT_EQ(a->text(QAccessible::Name), QStringLiteral("10/15(月) 行事"));
+        EXPECT_EQ(a->text(QAccessible::Value), QStringLiteral("運動会"));
+    }
     EXPECT_EQ(command(0)->accessibleName(), QStringLiteral("10/15(月) 登録"));
     pick(QDate(2001, 10, 24));
     EXPECT_EQ(period(5, 1)->accessibleName(), QStringLiteral("10/27(土) 1時限"));
@@ -206,6 +216,10 @@ TEST_F(MainWindowTest, SchoolDaysAreBoldOnEveryVisibleMonth)
     expectMarks();
     EXPECT_TRUE(calendar()->isDayBold(QDate(2001, 10, 15)));
     EXPECT_FALSE(calendar()->isDayBold(QDate(2001, 10, 8))); // Sports Day
+    // The law's rest days carry their names (23 September 2001 is a Sunday).
+    EXPECT_EQ(calendar()->dayNote(QDate(2001, 10, 8)), QStringLiteral("体育の日"));
+    EXPECT_EQ(calendar()->dayNote(QDate(2001, 9, 24)), QStringLiteral("振替休日"));
+    EXPECT_TRUE(calendar()->dayNote(QDate(2001, 10, 15)).isEmpty());
 
     // Months scrolled into view are marked as well.
     QTest::mouseClick(calendar()->findChild<QAbstractButton*>(QStringLiteral("cmdNextMonth")),

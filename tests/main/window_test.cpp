@@ -44,7 +44,7 @@ TEST_F(MainWindowTest, MenusAsTheTeacherKnowsThem)
           {"mnuEditModifyTimeCredit", "週間時間表の変更"},
           {"mnuEditModifyWeek", "週間時間割の変更"},
           {"mnuEditModifyYear", "年間授業計画の変更"}}},
-        {"表示(&V)", {{"mnuViewShowTimeTable", "集計表"}}},
+        {"表示(&V)", {{"mnuViewShowTimeTable", "集計表"}, {"mnuViewSchoolSummary", "学校全体の集計..."}}},
         {"ﾍﾙﾌﾟ(&H)", {{"mnuHelpContents", "ﾍﾙﾌﾟ"}}},
     };
     const QList<QAction*> bar = window->menuBar()->actions();

@@ -369,6 +369,43 @@ TEST(PlanFileReader, HandWrittenFileReadsAsTheGrammarSays)
     EXPECT_TRUE(day->objNextDay->boolNowPlanning);
 }
 
+TEST(PlanFileReader, EveryKeptPlanResavesByteForByte)
+{
+    // The example was written by the program; the hand-written file, with LF line ends, comes back
+    // with CR LF.
+    const struct {
+        const char* path;
+        bool handWritten;
+    } files[] = {{MIRTE_SOURCE_DIR "/examples/sample.rv", false},
+                 {MIRTE_SOURCE_DIR "/tests/data/hand-2004.rv", true}};
+    for (const auto& file : files) {
+        QFile f(QString::fromUtf8(file.path));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << file.path;
+        const QByteArray bytes = f.readAll();
+        QByteArray expected = bytes;
+        if (file.handWritten)
+            expected.replace("\n", "\r\n");
+        EXPECT_EQ(serializePlan(readPlan(bytes, f.fileName())), expected) << file.path;
+    }
+}
+
+TEST(PlanFileReader, AnOlderPlanGetsTheLawsRestDaysWithoutChangingItsFile)
+{
+    // A plan of 2009 as the program wrote it before: 3 May, a Sunday, moved onto 4 May only.
+    AppState old = makePlan(2009, 2);
+    old.dateHoliday[1] = QDate(2009, 5, 4);
+    old.intHoliday[1] = static_cast<std::int16_t>(QDate(2009, 5, 4).dayOfYear());
+    old.lawRestDays.clear();
+    const QByteArray bytes = serializePlan(old);
+
+    const AppState read = readPlan(bytes, u"2009.rv"_s);
+    EXPECT_EQ(read.dateHoliday[1], QDate(2009, 5, 4)) << "the entry stays as stored";
+    EXPECT_FALSE(IsSchoolDay(read, QDate(2009, 5, 6))) << "振替休日 of 憲法記念日";
+    EXPECT_FALSE(IsSchoolDay(read, QDate(2009, 9, 22))) << "国民の休日";
+    EXPECT_TRUE(IsSchoolDay(read, QDate(2009, 9, 24)));
+    EXPECT_EQ(serializePlan(read), bytes);
+}
+
 // One malformed file per row: the line the reader names, a word of its message.
 TEST(PlanFileReader, MalformedFilesNameTheirLine)
 {
@@ -645,6 +682,29 @@ TEST_F(PlanFileOnDisk, TextTheFileCannotHoldIsRefused)
         EXPECT_EQ(readFile(file), QByteArray("previous contents")) << c.name;
         EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{u"plan.rv"_s})
             << "no temporary left";
+    }
+}
+
+// One refused save names every character of every field the code page cannot hold, so that one
+// round of corrections makes the plan savable.
+TEST_F(PlanFileOnDisk, ARefusedSaveNamesEveryCharacterAtOnce)
+{
+    AppState plan = richPlan();
+    plan.strFileName = path(u"plan.rv"_s);
+    plan.strTeacher = u"山田〜🎒花子"_s;
+    plan.objDayChain->objNextDay->strComment = u"𠮷野家−遠足"_s;
+    try {
+        SavePlanFile(plan);
+        ADD_FAILURE() << "saved";
+    } catch (const PlanFileError& e) {
+        const QString m = e.message();
+        for (
+            const QString& expected :
+            {u"担任の「〜」（U+301C）、「🎒」（U+1F392）はシフトJIS（CP932）にない文字なので保存できません。"_s,
+             u"「〜」は「～」に直すと保存できます。"_s,
+             u"2001/4/5 の行事の「𠮷」（U+20BB7）、「−」（U+2212）"_s,
+             u"「−」は「－」に直すと保存できます。"_s})
+            EXPECT_TRUE(m.contains(expected)) << m.toStdString() << "\nlacks " << expected.toStdString();
     }
 }
 

@@ -2,9 +2,11 @@
 // and the notifications raised by mouse and keyboard.
 #include "platform/monthcalendar.h"
 
+#include <QHelpEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
+#include <QToolTip>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -277,7 +279,7 @@ TEST_F(MonthCalendarTest, KeysMoveTheCursorAndEnterOrSpacePicks)
     QTest::keyClick(&cal, Qt::Key_Right);
     QTest::keyClick(&cal, Qt::Key_Down);
     EXPECT_EQ(cal.focusDate(), QDate(2001, 10, 25));
-    EXPECT_TRUE(cal.accessibleDescription().startsWith(QStringLiteral("2001年10月25日(木)")))
+    EXPECT_TRUE(cal.accessibleDescription().startsWith(QStringLiteral("2001年10月25日（木）")))
         << cal.accessibleDescription().toStdString();
     EXPECT_EQ(dates.count(), 0) << "moving is not picking";
     QTest::keyClick(&cal, Qt::Key_Return);
@@ -379,3 +381,43 @@ TEST_F(MonthCalendarTest, ALargerFontGrowsTheCellsSoNumbersAreNotCut)
 }
 
 } // namespace
+
+TEST_F(MonthCalendarTest, NotedDaysAreRedAndNameThemselves)
+{
+    const QDate monday(2001, 9, 24); // 振替休日 of 秋分の日
+    cal.setDisplayedDate(monday);
+    cal.setDayBold(monday, false);
+    cal.setDayNotes({{monday, QStringLiteral("振替休日")}});
+    EXPECT_EQ(cal.dayNote(monday), QStringLiteral("振替休日"));
+    EXPECT_TRUE(cal.dayNote(monday.addDays(1)).isEmpty());
+
+    // Drawn in red: the cell holds a clearly red pixel, its neighbour none.
+    const auto hasRed = [this](const QDate& date) {
+        const QImage image = cal.grab(cal.dayRect(date)).toImage();
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (c.red() > 150 && c.green() < 90 && c.blue() < 90)
+                    return true;
+            }
+        return false;
+    };
+    EXPECT_TRUE(hasRed(monday));
+    EXPECT_FALSE(hasRed(monday.addDays(1)));
+
+    // The note follows the date in the description of the day under the keyboard cursor.
+    cal.setFocus();
+    QTest::keyClick(&cal, Qt::Key_Right);
+    QTest::keyClick(&cal, Qt::Key_Left);
+    EXPECT_TRUE(cal.accessibleDescription().startsWith(QStringLiteral("2001年9月24日（月）振替休日")))
+        << cal.accessibleDescription().toStdString();
+
+    // Its tooltip.
+    QHelpEvent help(QEvent::ToolTip, cal.dayRect(monday).center(),
+                    cal.mapToGlobal(cal.dayRect(monday).center()));
+    QCoreApplication::sendEvent(&cal, &help);
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("振替休日"));
+
+    cal.setDayNotes({});
+    EXPECT_FALSE(hasRed(monday));
+}

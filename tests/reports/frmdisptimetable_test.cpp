@@ -8,7 +8,10 @@
 #include "totals/yeartotals.h"
 
 #include <QLabel>
+#include <QAccessible>
+#include <QApplication>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -92,6 +95,7 @@ TEST_F(TallyWindow, OpensOnTheMainWindowsWeekWithinTheSchoolYear)
     EXPECT_TRUE(calendar().isDayBold(QDate(2001, 10, 17)));
     EXPECT_FALSE(calendar().isDayBold(QDate(2001, 10, 21)));
     EXPECT_FALSE(calendar().isDayBold(QDate(2001, 10, 8))); // 体育の日
+    EXPECT_EQ(calendar().dayNote(QDate(2001, 10, 8)), QStringLiteral("体育の日"));
 
     // Without a picked date: the week of 1 April, a Sunday in 2001.
     state->dateSelected = zeroDate();
@@ -341,4 +345,60 @@ TEST_F(TallyWindow, PlanOf2005KeepsTheTwentyOneRowsAndTenColumns)
     EXPECT_EQ(grid().cols(), 10);
     EXPECT_EQ(cell(10, 0), QStringLiteral("教科小計"));
     EXPECT_FALSE(window->findChild<QLabel*>(QStringLiteral("lblSurplus"))->isVisible());
+// The keyboard moves through the window: Tab never stays in the grid, Escape closes the window.
+TEST_F(TallyWindow, TabLeavesTheGridAndEscapeCloses)
+{
+    open(tallyPlan());
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    auto* close = window->findChild<QPushButton*>(QStringLiteral("cmdCloseTimeTable"));
+    ASSERT_EQ(QApplication::focusWidget(), close);
+
+    QSet<QWidget*> seen;
+    for (int n = 0; n < 4; ++n) {
+        QWidget* before = QApplication::focusWidget();
+        QTest::keyClick(before, Qt::Key_Tab);
+        EXPECT_NE(QApplication::focusWidget(), before)
+            << "Tab stayed in " << before->objectName().toStdString();
+        seen.insert(QApplication::focusWidget());
+    }
+    EXPECT_TRUE(seen.contains(&grid())) << "the grid can still be reached to read it";
+    EXPECT_TRUE(seen.contains(close)) << "Tab comes round to 閉じる again";
+    for (const Qt::KeyboardModifiers m :
+         {Qt::KeyboardModifiers(Qt::ShiftModifier), Qt::KeyboardModifiers(Qt::ControlModifier)}) {
+        grid().setFocus(Qt::TabFocusReason);
+        QTest::keyClick(&grid(), m.testFlag(Qt::ShiftModifier) ? Qt::Key_Backtab : Qt::Key_Tab, m);
+        EXPECT_NE(QApplication::focusWidget(), &grid()) << "modifiers " << m.toInt();
+    }
+
+    grid().setFocus(Qt::TabFocusReason);
+    QTest::keyClick(&grid(), Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+}
+
+// A screen reader names the grid's heading objects by the headings they stand for.
+TEST_F(TallyWindow, HeadingObjectsAreNamedByTheirHeadings)
+{
+    open(tallyPlan());
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&grid());
+    ASSERT_NE(table, nullptr);
+    QAccessibleTableInterface* cells = table->tableInterface();
+    ASSERT_NE(cells, nullptr);
+    const auto columnHeading = [&](int row, int col) {
+        const QList<QAccessibleInterface*> headers =
+            cells->cellAt(row, col)->tableCellInterface()->columnHeaderCells();
+        return headers.isEmpty() ? QString() : headers.first()->text(QAccessible::Name);
+    };
+    const auto rowHeading = [&](int row, int col) {
+        const QList<QAccessibleInterface*> headers =
+            cells->cellAt(row, col)->tableCellInterface()->rowHeaderCells();
+        return headers.isEmpty() ? QString() : headers.first()->text(QAccessible::Name);
+    };
+    EXPECT_EQ(columnHeading(3, 1), QStringLiteral("週･計画"));
+    EXPECT_EQ(columnHeading(3, 9), QStringLiteral("年間･増減"));
+    EXPECT_EQ(columnHeading(3, 0), QStringLiteral("教科"));
+    EXPECT_EQ(rowHeading(1, 5), QStringLiteral("国語"));
+    EXPECT_EQ(rowHeading(14, 5), QStringLiteral("ｸﾗﾌﾞ"));
+    EXPECT_EQ(rowHeading(21, 2), QStringLiteral("総時数"));
+    EXPECT_EQ(cells->columnDescription(4), QStringLiteral("学期･計画"));
 }

@@ -32,7 +32,7 @@ protected:
 
 } // namespace
 
-TEST_F(PrintWindow, OpensWithTheAnnualSheetChosenAndTheTermSheetsDisabled)
+TEST_F(PrintWindow, OpensWithTheAnnualSheetChosenAndEverySheetOffered)
 {
     open();
     EXPECT_EQ(window.windowTitle(), QStringLiteral("印刷する表を選んでください"));
@@ -43,7 +43,7 @@ TEST_F(PrintWindow, OpensWithTheAnnualSheetChosenAndTheTermSheetsDisabled)
         ASSERT_NE(option(i), nullptr) << i;
         EXPECT_EQ(option(i)->text(), QString::fromUtf16(captions[i])) << i;
         EXPECT_EQ(option(i)->accessibleName(), option(i)->text()) << i;
-        EXPECT_EQ(option(i)->isEnabled(), i == 0 || i == 7) << i;
+        EXPECT_TRUE(option(i)->isEnabled()) << i;
         if (i > 0) { // stacked in order
             EXPECT_GT(option(i)->y(), option(i - 1)->y()) << i;
         }
@@ -118,16 +118,39 @@ TEST_F(PrintWindow, CancelledPrinterDialogPrintsNothing)
     EXPECT_TRUE(t.recording.texts().isEmpty());
 }
 
-TEST_F(PrintWindow, TermSheetsShowThePrinterDialogAndPrintNothing)
+TEST_F(PrintWindow, EachTermOptionPrintsItsTermsSheet)
 {
     open();
+    const char16_t* titles[] = {u"１学期の時間割表",   u"１学期の時数集計表", u"２学期の時間割表",
+                                u"２学期の時数集計表", u"３学期の時間割表",   u"３学期の時数集計表"};
     for (int i = 1; i <= 6; ++i) {
         option(i)->setChecked(true);
         t.dialogs.answerPrint(true);
         print();
+        EXPECT_EQ(t.recording.documentsEnded(), i) << i;
+        EXPECT_EQ(t.recording.orientation(), Printer::Orientation::Landscape) << i;
+        const QString title = QStringLiteral("平成13年度　") + QString::fromUtf16(titles[i - 1]) +
+                              QStringLiteral("   ３年２組");
+        EXPECT_NE(t.recording.findText(title), nullptr) << i;
     }
-    EXPECT_EQ(t.dialogs.calls().size(), 6);
-    EXPECT_EQ(t.printersOpened, 0);
+    EXPECT_EQ(t.printersOpened, 6);
+}
+
+TEST_F(PrintWindow, TermSheetKeepsWithinTheMarginsOfThePageSetUp)
+{
+    t.printer.setPageMargins(QMarginsF(30, 30, 30, 30), QPageLayout::Millimeter);
+    open();
+    option(3)->setChecked(true);
+    t.dialogs.answerPrint(true);
+    print();
+    double right = 0, lowest = 0;
+    for (const auto& l : t.recording.lines()) {
+        right = std::max({right, l.x1, l.x2});
+        lowest = std::max({lowest, l.y1, l.y2});
+    }
+    EXPECT_LE(right, (297 - 60) / 25.4 * 1440 + 1);
+    EXPECT_LE(lowest, (210 - 60) / 25.4 * 1440 + 1);
+    EXPECT_GT(lowest, 7000);
 }
 
 TEST_F(PrintWindow, PrinterThatRefusesTheDocumentIsReported)
@@ -151,9 +174,7 @@ TEST_F(PrintWindow, ClosingHidesAndKeepsTheChoiceForNextTime)
     QTest::mouseClick(button("cmdPrintClose"), Qt::LeftButton);
     EXPECT_FALSE(window.isVisible());
 
-    option(2)->setEnabled(true);
     open();
     EXPECT_TRUE(window.isVisible());
     EXPECT_TRUE(option(7)->isChecked());
-    EXPECT_FALSE(option(2)->isEnabled());
 }

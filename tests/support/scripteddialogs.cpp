@@ -10,6 +10,8 @@ static const char* kindName(ScriptedDialogs::Kind kind)
     case ScriptedDialogs::Kind::SaveFile: return "save dialog";
     case ScriptedDialogs::Kind::Print: return "printer dialog";
     case ScriptedDialogs::Kind::PageSetup: return "page set-up dialog";
+    case ScriptedDialogs::Kind::OpenFiles: return "open dialog for several files";
+    case ScriptedDialogs::Kind::Folder: return "folder dialog";
     }
     return "dialog";
 }
@@ -31,6 +33,14 @@ void ScriptedDialogs::answerOpenFile(const QString& path)
 void ScriptedDialogs::answerSaveFile(const QString& path)
 {
     m_queue.append({Kind::SaveFile, Answer::Ok, path, false});
+}
+void ScriptedDialogs::answerOpenFiles(const QStringList& paths)
+{
+    m_queue.append({Kind::OpenFiles, Answer::Ok, {}, false, paths});
+}
+void ScriptedDialogs::answerFolder(const QString& path)
+{
+    m_queue.append({Kind::Folder, Answer::Ok, path, false});
 }
 void ScriptedDialogs::answerPrint(bool accepted)
 {
@@ -80,6 +90,18 @@ QString ScriptedDialogs::saveFileName(QWidget*, const QString& title, const QStr
 {
     m_calls.append({Kind::SaveFile, title, {}, filter});
     return take(Kind::SaveFile, title).path;
+}
+
+QStringList ScriptedDialogs::openFileNames(QWidget*, const QString& title, const QString& filter)
+{
+    m_calls.append({Kind::OpenFiles, title, {}, filter});
+    return take(Kind::OpenFiles, title).paths;
+}
+
+QString ScriptedDialogs::folderName(QWidget*, const QString& title)
+{
+    m_calls.append({Kind::Folder, title, {}, {}});
+    return take(Kind::Folder, title).path;
 }
 
 bool ScriptedDialogs::printDialog(QWidget*, QPrinter&)

@@ -9,7 +9,7 @@
 
 class ScriptedDialogs final : public Dialogs {
 public:
-    enum class Kind { Message, OpenFile, SaveFile, Print, PageSetup };
+    enum class Kind { Message, OpenFile, SaveFile, Print, PageSetup, OpenFiles, Folder };
 
     struct Call {
         Kind kind;
@@ -26,6 +26,8 @@ public:
     void answerMessage(Answer answer);
     void answerOpenFile(const QString& path); // empty = cancelled
     void answerSaveFile(const QString& path); // empty = cancelled
+    void answerOpenFiles(const QStringList& paths); // empty = cancelled
+    void answerFolder(const QString& path);         // empty = cancelled
     void answerPrint(bool accepted);
     void answerPageSetup(bool accepted);
 
@@ -38,6 +40,8 @@ public:
                    const QString& title) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    QStringList openFileNames(QWidget* parent, const QString& title, const QString& filter) override;
+    QString folderName(QWidget* parent, const QString& title) override;
     bool printDialog(QWidget* parent, QPrinter& printer) override;
     bool pageSetupDialog(QWidget* parent, QPrinter& printer, const QString& title) override;
 
@@ -47,6 +51,7 @@ private:
         Answer answer = Answer::Ok;
         QString path;
         bool accepted = false;
+        QStringList paths;
     };
     Queued take(Kind kind, const QString& what);
 

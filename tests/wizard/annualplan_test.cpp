@@ -276,3 +276,89 @@ TEST_F(AnnualPlanTest, LoadingShowsTheStoredPlanOfEachTerm)
     EXPECT_EQ(yearSum()->textMatrix(11, 1), QStringLiteral("-10.2"));
     EXPECT_EQ(yearSum()->textMatrix(17, 0), QStringLiteral("2.1"));
 }
+
+// Arriving from the timetable page by keyboard, the page is walked to 完了 with Tab, Enter and
+// typing alone; its read-only grids never keep the focus.
+TEST_F(AnnualPlanTest, KeyboardAloneWalksFromArrivalToFinish)
+{
+    wizard->show(Step::Timetable);
+    QWidget* timetable = wizard->page(Step::Timetable);
+    QApplication::setActiveWindow(timetable);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(timetable));
+    QTest::keyClick(focused(), Qt::Key_Return); // 次へ has the focus
+    QWidget* page = wizard->page(Step::AnnualPlan);
+    ASSERT_TRUE(page->isVisible());
+    QApplication::setActiveWindow(page);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(page));
+    ASSERT_EQ(focused(), base(0)) << "the first focus is the first base box";
+
+    const auto key = [this](Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QTest::keyClick(focused(), k, m);
+    };
+    QTest::keyClicks(focused(), QStringLiteral("105"));
+    for (int r = 1; r < 17; ++r)
+        key(Qt::Key_Tab);
+    ASSERT_EQ(focused(), base(16));
+    key(Qt::Key_Tab);
+    ASSERT_EQ(focused(), plan(0)) << "the base column is followed by the plans";
+    for (int t = 0; t < 3; ++t) {
+        QTest::keyClicks(focused(), QStringLiteral("35"));
+        key(Qt::Key_Return);
+    }
+    ASSERT_EQ(focused(), plan(3));
+
+    // From the last plan box on to 完了; a grid on the way is left by the next Tab.
+    plan(50)->setFocus(Qt::TabFocusReason);
+    QWidget* end = button(Step::AnnualPlan, QStringLiteral("cmdWiz4End"));
+    QWidget* previous = focused();
+    for (int n = 0; n < 6 && focused() != end; ++n) {
+        key(Qt::Key_Tab);
+        ASSERT_NE(focused(), previous) << "Tab stayed in " << previous->objectName().toStdString();
+        previous = focused();
+    }
+    ASSERT_EQ(focused(), end);
+    key(Qt::Key_Return);
+    EXPECT_FALSE(page->isVisible());
+    EXPECT_EQ(state.objYearBase->kokugo, 315);
+    EXPECT_EQ(term(0).kokugo, 105);
+    EXPECT_EQ(term(1).kokugo, 105);
+    EXPECT_EQ(term(2).kokugo, 105);
+}
+
+TEST_F(AnnualPlanTest, TheGridsAreLeftByTabShiftTabAndCtrlTab)
+{
+    open();
+    for (const char* name : {"gridWiz4YearPlan", "gridWiz4YearSum"}) {
+        for (const Qt::KeyboardModifiers m :
+             {Qt::KeyboardModifiers(Qt::NoModifier), Qt::KeyboardModifiers(Qt::ShiftModifier),
+              Qt::KeyboardModifiers(Qt::ControlModifier)}) {
+            auto* grid = control<Grid>(Step::AnnualPlan, QLatin1String(name));
+            grid->setFocus(Qt::TabFocusReason);
+            ASSERT_EQ(focused(), grid);
+            QTest::keyClick(grid, m.testFlag(Qt::ShiftModifier) ? Qt::Key_Backtab : Qt::Key_Tab, m);
+            EXPECT_NE(focused(), grid) << name << " modifiers " << m.toInt();
+        }
+    }
+}
+
+// However the box got the focus, typing replaces its text: a click into a box that already has
+// the focus must not put the caret before "0.0".
+TEST_F(AnnualPlanTest, TypingAfterAClickIntoTheFocusedBoxReplacesItsText)
+{
+    open();
+    plan(6)->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(plan(6)->text(), QStringLiteral("0.0"));
+    QTest::mouseClick(plan(6), Qt::LeftButton, {}, QPoint(3, plan(6)->height() / 2));
+    QTest::keyClicks(plan(6), QStringLiteral("12"));
+    EXPECT_EQ(plan(6)->text(), QStringLiteral("12"));
+    QTest::keyClick(plan(6), Qt::Key_Return);
+    EXPECT_EQ(term(0).sannsuu, 36);
+    EXPECT_EQ(sum("lblWiz4Sum_0"), QStringLiteral("12.0"));
+
+    // A second click, after something was typed, starts afresh too.
+    base(1)->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(base(1), QStringLiteral("7"));
+    QTest::mouseClick(base(1), Qt::LeftButton, {}, QPoint(3, base(1)->height() / 2));
+    QTest::keyClicks(base(1), QStringLiteral("70"));
+    EXPECT_EQ(base(1)->text(), QStringLiteral("70"));
+}

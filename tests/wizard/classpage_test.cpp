@@ -1,6 +1,9 @@
 // The class page: what it shows of the state and when and how it stores its boxes.
 #include "wizardfixture.h"
 
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 
 using Step = Wizard::Step;
@@ -28,12 +31,16 @@ protected:
     }
 };
 
-TEST_F(ClassPageTest, YearListOffersHeiseiTwelveToTwentyTwo)
+TEST_F(ClassPageTest, YearListOffersHeiseiTwelveToReiwaTwelve)
 {
     const ClassPage page = open();
-    ASSERT_EQ(page.year->count(), 11);
+    ASSERT_EQ(page.year->count(), 31);
     EXPECT_EQ(page.year->itemText(0), QStringLiteral("平成12年度"));
     EXPECT_EQ(page.year->itemText(10), QStringLiteral("平成22年度"));
+    EXPECT_EQ(page.year->itemText(18), QStringLiteral("平成30年度"));
+    EXPECT_EQ(page.year->itemText(19), QStringLiteral("令和元年度"));
+    EXPECT_EQ(page.year->itemText(20), QStringLiteral("令和2年度"));
+    EXPECT_EQ(page.year->itemText(30), QStringLiteral("令和12年度"));
     EXPECT_EQ(page.grade->count(), 6);
     EXPECT_EQ(page.group->count(), 12);
     EXPECT_EQ(page.year->currentIndex(), -1) << "a new plan has no year chosen";
@@ -44,7 +51,7 @@ TEST_F(ClassPageTest, ChosenYearEntryStoresItsSchoolYear)
     const struct {
         int entry;
         int year;
-    } cases[] = {{0, 2000}, {1, 2001}, {10, 2010}};
+    } cases[] = {{0, 2000}, {1, 2001}, {10, 2010}, {19, 2019}, {26, 2026}, {30, 2030}};
     for (const auto& c : cases) {
         const ClassPage page = open();
         state.boolCalendarShown = true;
@@ -70,12 +77,12 @@ TEST_F(ClassPageTest, WithoutAChosenYearTheCalendarYearOfTodayIsStored)
 
 TEST_F(ClassPageTest, AYearOutsideTheListShowsNoEntryAndStoresToday)
 {
-    clock.set(QDate(2012, 4, 20).startOfDay());
-    state.intYear = 2012;
+    clock.set(QDate(2032, 4, 20).startOfDay());
+    state.intYear = 2032;
     const ClassPage page = open();
     EXPECT_EQ(page.year->currentIndex(), -1);
     click(page.next);
-    EXPECT_EQ(state.intYear, 2012);
+    EXPECT_EQ(state.intYear, 2032);
 }
 
 TEST_F(ClassPageTest, GradeOrClassChoiceStoresButKeepsTheCalendarFlag)
@@ -157,4 +164,69 @@ TEST_F(ClassPageTest, ReopeningShowsTheStateNotTheLeftovers)
     EXPECT_EQ(page.grade->currentText(), QStringLiteral("2"));
     EXPECT_EQ(page.group->currentText(), QStringLiteral("1"));
     EXPECT_EQ(page.teacher->text(), QStringLiteral("田中"));
+}
+
+// A screen reader hears what each box is by its name and what it holds by its value; the labels
+// after the grade and class boxes are theirs.
+TEST_F(ClassPageTest, EveryBoxKeepsItsNameAndGivesItsContentsAsValue)
+{
+    state.intYear = 2001;
+    state.intGrade = 3;
+    state.strClass = QStringLiteral("2");
+    state.strTeacher = QStringLiteral("山田花子");
+    const ClassPage page = open();
+    const struct {
+        QWidget* box;
+        const char16_t* name;
+        const char16_t* value;
+        const char16_t* label;
+    } cases[] = {
+        {page.year, u"年度", u"平成13年度", u"年度"},
+        {page.grade, u"学年", u"3", u"学年"},
+        {page.group, u"組", u"2", u"組"},
+        {page.teacher, u"担任", u"山田花子", u"担任"},
+    };
+    for (const auto& c : cases) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c.box);
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->text(QAccessible::Name), QString::fromUtf16(c.name));
+        EXPECT_EQ(a->text(QAccessible::Value), QString::fromUtf16(c.value))
+            << c.box->objectName().toStdString();
+        const auto labels = a->relations(QAccessible::Label);
+        ASSERT_EQ(labels.size(), 1) << c.box->objectName().toStdString();
+        EXPECT_EQ(labels.first().first->text(QAccessible::Name), QString::fromUtf16(c.label));
+    }
+}
+
+// The class and the teacher take only what the plan file can hold: look-alikes are mapped as they
+// are typed, other characters stay out and a note beside the box names them.
+TEST_F(ClassPageTest, ClassAndTeacherTakeOnlyWhatThePlanFileCanHold)
+{
+    const ClassPage page = open();
+    QApplication::setActiveWindow(page.teacher->window());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(page.teacher->window()));
+    QLabel* teacherNote = control<QLabel>(Step::Class, QStringLiteral("lblWiz1TeacherNote"));
+    QLabel* classNote = control<QLabel>(Step::Class, QStringLiteral("lblWiz1ClassNote"));
+    EXPECT_FALSE(teacherNote->isVisible());
+
+    page.teacher->setFocus();
+    type(page.teacher, QStringLiteral("山田〜𠮷🎒花子"));
+    EXPECT_EQ(page.teacher->text(), QStringLiteral("山田～花子"));
+    ASSERT_TRUE(teacherNote->isVisible());
+    EXPECT_EQ(teacherNote->text(),
+              QStringLiteral(
+                  "「𠮷」（U+20BB7）「🎒」（U+1F392）は計画ファイルに保存できない文字なので入力できません。"));
+    EXPECT_FALSE(classNote->isVisible());
+
+    page.group->lineEdit()->setFocus();
+    type(page.group->lineEdit(), QStringLiteral("さくら🌸"));
+    EXPECT_EQ(page.group->currentText(), QStringLiteral("さくら"));
+    EXPECT_TRUE(classNote->isVisible());
+    EXPECT_TRUE(classNote->text().contains(QStringLiteral("🌸")));
+    EXPECT_FALSE(teacherNote->isVisible()) << "the note goes when its box is left";
+
+    click(page.next);
+    EXPECT_EQ(state.strTeacher, QStringLiteral("山田～花子"));
+    EXPECT_EQ(state.strClass, QStringLiteral("さくら"));
+    EXPECT_TRUE(dialogs.calls().isEmpty());
 }

@@ -73,6 +73,33 @@ TEST_F(WizardTest, NextAndBeforeWalkTheSequenceWithOnePageVisible)
     EXPECT_EQ(mainActivations, 0) << "moving through the sequence never returns to the main window";
 }
 
+// Enter presses the focused button as Space does: 次へ, 前へ, 戻る and 完了 on every page, with the
+// main keyboard's Enter and the keypad's.
+TEST_F(WizardTest, EnterPressesTheFocusedButtonOnEveryPage)
+{
+    state.intGrade = 1;
+    wizard->show(Step::Start);
+    for (std::size_t i = 0; i + 1 < kSteps.size(); ++i) {
+        QPushButton* next = button(kSteps[i], QLatin1String(kNext[i]));
+        QTest::keyClick(next, Qt::Key_Return);
+        ASSERT_TRUE(wizard->page(kSteps[i + 1])->isVisible()) << "Enter on " << kNext[i];
+        EXPECT_FALSE(wizard->page(kSteps[i])->isVisible()) << kWindows[i];
+    }
+    for (std::size_t i = kSteps.size() - 1; i > 0; --i) {
+        QTest::keyClick(button(kSteps[i], QLatin1String(kBefore[i])), Qt::Key_Enter, Qt::KeypadModifier);
+        ASSERT_TRUE(wizard->page(kSteps[i - 1])->isVisible()) << "Enter on " << kBefore[i];
+    }
+    for (std::size_t i = 0; i < kSteps.size(); ++i) {
+        wizard->show(kSteps[i]);
+        QTest::keyClick(button(kSteps[i], QLatin1String(kCancel[i])), Qt::Key_Return);
+        EXPECT_FALSE(wizard->page(kSteps[i])->isVisible()) << "Enter on " << kCancel[i];
+    }
+    wizard->show(Step::AnnualPlan);
+    QTest::keyClick(button(Step::AnnualPlan, QStringLiteral("cmdWiz4End")), Qt::Key_Return);
+    EXPECT_FALSE(wizard->page(Step::AnnualPlan)->isVisible()) << "Enter on 完了";
+    EXPECT_EQ(visiblePages(*wizard), 0);
+}
+
 namespace {
 // Notes whether another window was still visible when the watched one was shown.
 class ShowWatcher : public QObject {

@@ -44,7 +44,48 @@ TEST_F(HolidayRulesTest, FreshPageShowsTheInitialDaysAndTheIrregularSaturdays)
     EXPECT_TRUE(option(2)->isChecked());
     EXPECT_EQ(box(0)->count(), 10) << "box 0 offers 2 to 11";
     EXPECT_EQ(box(0)->itemText(0), QStringLiteral("2"));
-    EXPECT_EQ(box(4)->count(), 2) << "the autumn equinox offers 21 and 22";
+    EXPECT_EQ(box(4)->count(), 3) << "the autumn equinox offers 21 to 23";
+    EXPECT_EQ(box(7)->count(), 2) << "the vernal equinox offers 20 and 21";
+}
+
+TEST_F(HolidayRulesTest, EquinoxBoxesStartWithTheYearsEquinoxDays)
+{
+    const auto provisional = [this](const char* name) {
+        return control<QLabel>(Step::HolidayRules, QLatin1String(name))->isVisible();
+    };
+    // The announced days: 22 September 2012 and 20 March 2013; 23 September 2027 and, estimated,
+    // 20 March 2028.
+    const struct {
+        int year;
+        const char* autumn;
+        const char* vernal;
+        bool vernalProvisional;
+    } cases[] = {{2012, "22", "20", false}, {2001, "23", "21", false}, {2027, "23", "20", true}};
+    for (const auto& c : cases) {
+        state.intYear = static_cast<std::int16_t>(c.year);
+        wizard->show(Step::HolidayRules);
+        EXPECT_EQ(box(4)->currentText(), QLatin1String(c.autumn)) << c.year;
+        EXPECT_EQ(box(7)->currentText(), QLatin1String(c.vernal)) << c.year;
+        EXPECT_FALSE(provisional("lblWiz2AutumnProvisional")) << c.year;
+        EXPECT_EQ(provisional("lblWiz2VernalProvisional"), c.vernalProvisional) << c.year;
+        click(button(Step::HolidayRules, QStringLiteral("cmdWiz2Cancel")));
+    }
+    // Stored rules of this year show their own equinox; those of another year give way.
+    state.intYear = 2012;
+    wizard->show(Step::HolidayRules);
+    box(4)->setEditText(QStringLiteral("21"));
+    leaveWithNext();
+    ASSERT_EQ(state.dateAutumnEquinox, QDate(2012, 9, 21));
+    click(button(Step::HolidayRules, QStringLiteral("cmdWiz2Cancel")));
+    wizard->show(Step::HolidayRules);
+    EXPECT_EQ(box(4)->currentText(), QStringLiteral("21"));
+    click(button(Step::HolidayRules, QStringLiteral("cmdWiz2Cancel")));
+    state.intYear = 2030;
+    wizard->show(Step::HolidayRules);
+    EXPECT_EQ(box(4)->currentText(), QStringLiteral("23"));
+    EXPECT_EQ(box(7)->currentText(), QStringLiteral("21"));
+    EXPECT_TRUE(provisional("lblWiz2AutumnProvisional"));
+    EXPECT_TRUE(provisional("lblWiz2VernalProvisional"));
 }
 
 TEST_F(HolidayRulesTest, NationalHolidaysOfTheYear)
@@ -61,8 +102,8 @@ TEST_F(HolidayRulesTest, NationalHolidaysOfTheYear)
         {2003, 4, {2003, 7, 21}},                            // 20 July a Sunday, before the Monday rule
         {2003, 5, {2003, 9, 15}},  {2004, 4, {2004, 7, 19}}, // third Monday of July from 2004
         {2004, 5, {2004, 9, 20}},  {2004, 7, {2004, 10, 11}},
-        {2004, 11, {2005, 1, 10}}, {2008, 2, {2008, 5, 5}},   // 4 May a Sunday, moved onto 5 May
-        {2008, 3, {2008, 5, 5}},   {2001, 13, {2002, 3, 20}}, // the vernal equinox box's initial day
+        {2004, 11, {2005, 1, 10}}, {2008, 2, {2008, 5, 6}},   // 4 May a Sunday: 6 May, past こどもの日
+        {2008, 3, {2008, 5, 5}},   {2001, 13, {2002, 3, 21}}, // the box starts with 2002's equinox
     };
     for (const Case& c : cases) {
         state.intYear = static_cast<std::int16_t>(c.year);
@@ -96,7 +137,7 @@ TEST_F(HolidayRulesTest, StoresVacationsEquinoxesAndTheSaturdayRule)
     EXPECT_EQ(state.dateYearEndFrom, QDate(2002, 3, 19));
     EXPECT_EQ(state.dateYearEndTo, QDate(2002, 3, 31));
     EXPECT_EQ(state.dateAutumnEquinox, QDate(2001, 9, 23));
-    EXPECT_EQ(state.dateVernalEquinox, QDate(2002, 3, 20));
+    EXPECT_EQ(state.dateVernalEquinox, QDate(2002, 3, 21)) << "the box started with 2002's equinox";
     EXPECT_TRUE(state.boolSat2nd4thOff);
     EXPECT_FALSE(state.boolSatAllOff);
 

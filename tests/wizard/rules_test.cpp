@@ -16,8 +16,12 @@ TEST(ClassRules, YearEntriesAndStoredYears)
 {
     EXPECT_EQ(yearEntryText(0), QStringLiteral("平成12年度"));
     EXPECT_EQ(yearEntryText(10), QStringLiteral("平成22年度"));
-    const std::pair<int, int> years[] = {{2000, 0},  {2005, 5}, {2010, 10}, {1999, -1},
-                                         {2011, -1}, {0, -1},   {-5, -1}};
+    EXPECT_EQ(yearEntryText(18), QStringLiteral("平成30年度"));
+    EXPECT_EQ(yearEntryText(19), QStringLiteral("令和元年度"));
+    EXPECT_EQ(yearEntryText(26), QStringLiteral("令和8年度"));
+    EXPECT_EQ(yearEntryText(30), QStringLiteral("令和12年度"));
+    const std::pair<int, int> years[] = {{2000, 0},  {2005, 5},  {2010, 10}, {2011, 11}, {2026, 26},
+                                         {2030, 30}, {1999, -1}, {2031, -1}, {0, -1},    {-5, -1}};
     for (const auto& [year, entry] : years)
         EXPECT_EQ(yearEntryOfYear(year), entry) << year;
 }

@@ -93,7 +93,7 @@ TEST_F(WizardTest, WalkingTheWholeWizardBuildsThePlanTheModelComputes)
     EXPECT_EQ(state.strClass, QStringLiteral("2"));
     EXPECT_EQ(state.strTeacher, QStringLiteral("山本"));
 
-    HolidayBoxes boxes = initialHolidayBoxes();
+    HolidayBoxes boxes = initialHolidayBoxes(2001);
     boxes[1] = 21;
     const HolidayRules rules =
         computeHolidayRules(2001, boxes, SaturdayRule::SecondAndFourthOff, HolidayRules{});

@@ -4,6 +4,7 @@
 
 #include "core/plandefaults.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
 
@@ -115,6 +116,24 @@ TEST_F(PeriodLengthTest, AChangeIsStoredByBeforeButNotByBack)
     state.intGrade = 5;
     wizard->show(Step::PeriodLengths);
     EXPECT_EQ(state.strTimeCredit[4], QStringLiteral("1333302"));
+}
+
+TEST_F(PeriodLengthTest, EveryBoxIsNamedByItsPeriodAndGivesItsLengthAsValue)
+{
+    state.intGrade = 3;
+    wizard->show(Step::PeriodLengths);
+    const struct {
+        int weekday, period;
+        const char16_t* name;
+    } cases[] = {{0, 1, u"月曜 1時限の長さ"}, {5, 0, u"土曜 0時限の長さ"}, {2, 6, u"水曜 6時限の長さ"}};
+    for (const auto& c : cases) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(box(c.weekday, c.period));
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->text(QAccessible::Name), QString::fromUtf16(c.name));
+        EXPECT_EQ(a->text(QAccessible::Value), box(c.weekday, c.period)->currentText());
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(box(0, 1))->text(QAccessible::Value),
+              QStringLiteral("４５分"));
 }
 
 // ---- Weekly timetable page ----------------------------------------------------------------------
@@ -301,4 +320,14 @@ TEST_F(TimetableTest, AnyMouseButtonPicksASubject)
     QTest::mouseRelease(kokugo, Qt::RightButton);
     click(period(0, 1));
     EXPECT_EQ(period(0, 1)->text(), QStringLiteral("国語"));
+}
+
+TEST_F(TimetableTest, EnterPicksTheFocusedSubjectAndStampsTheFocusedPeriod)
+{
+    QTest::keyClick(button(Step::Timetable, QStringLiteral("cmdWiz5Subject_3")), Qt::Key_Return); // 算数
+    QTest::keyClick(period(1, 2), Qt::Key_Return);
+    EXPECT_EQ(period(1, 2)->text(), QStringLiteral("算数"));
+    EXPECT_EQ(day(1).strSubject, QStringLiteral("　　算　　　　"));
+    QTest::keyClick(period(1, 2), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(day(1).strSubject, QStringLiteral("　　　　　　　")) << "the same subject again takes it off";
 }

@@ -75,6 +75,6 @@ void WizardTest::setUpYear(int year, int saturdayRule)
 {
     state.intYear = static_cast<std::int16_t>(year);
     applyHolidayRules(state,
-                      computeHolidayRules(year, initialHolidayBoxes(),
+                      computeHolidayRules(year, initialHolidayBoxes(year),
                                           static_cast<SaturdayRule>(saturdayRule), holidayRulesOf(state)));
 }

@@ -43,7 +43,8 @@ protected:
     // Moves the focus to a widget as a mouse click would.
     static void focusByMouse(QWidget* widget);
 
-    // The school year `year` with the holiday rules page's initial boxes and the given Saturday rule.
+    // The school year `year` with the holiday rules page's initial boxes (the year's equinox days) and
+    // the given Saturday rule.
     void setUpYear(int year, int saturdayRule = 2);
 
     AppState state;

@@ -1,6 +1,7 @@
 // render-sheets [--grade N] [--class TEXT] [--date YYYY-MM-DD] PLAN.rv OUTDIR
 //
-// Writes year.pdf and week.pdf (the annual sheet and the weekly timetable poster of the plan),
+// Writes year.pdf, week.pdf and termN-timetable.pdf, termN-tally.pdf (the annual sheet, the weekly
+// timetable poster and the sheets of each term of the plan),
 // turns them into PNGs at 80 dpi when pdftoppm is installed, and grabs the tally window (on the
 // week of --date) and the print window as tally.png and print.png. --grade and --class override the
 // plan's, e.g. --grade 1 for the hiragana poster.
@@ -81,10 +82,23 @@ int main(int argc, char** argv)
         if (parser.isSet(QStringLiteral("date")))
             state.dateSelected = QDate::fromString(parser.value(QStringLiteral("date")), Qt::ISODate);
 
-        for (const auto& [sheet, name] :
-             {std::pair{Sheet::Year, "year.pdf"}, {Sheet::WeekPlan, "week.pdf"}}) {
+        const struct {
+            Sheet sheet;
+            int term;
+            const char* name;
+        } sheets[] = {
+            {Sheet::Year, 1, "year.pdf"},
+            {Sheet::WeekPlan, 1, "week.pdf"},
+            {Sheet::TermTimetable, 1, "term1-timetable.pdf"},
+            {Sheet::TermTally, 1, "term1-tally.pdf"},
+            {Sheet::TermTimetable, 2, "term2-timetable.pdf"},
+            {Sheet::TermTally, 2, "term2-tally.pdf"},
+            {Sheet::TermTimetable, 3, "term3-timetable.pdf"},
+            {Sheet::TermTally, 3, "term3-tally.pdf"},
+        };
+        for (const auto& [sheet, term, name] : sheets) {
             const QString path = out.filePath(QString::fromLatin1(name));
-            printSheetToPdf(state, sheet, path);
+            printSheetToPdf(state, sheet, path, term);
             toPng(path);
             std::printf("%s\n", qPrintable(path));
         }

@@ -12,8 +12,10 @@ std::optional<QString> CliArgs::value(const QString& option) const
     return *it;
 }
 
-CliArgs parseArgs(const QStringList& arguments, qsizetype positionalCount, const QStringList& valueOptions,
-                  const QStringList& switchOptions)
+namespace {
+
+CliArgs parseAll(const QStringList& arguments, const QStringList& valueOptions,
+                 const QStringList& switchOptions)
 {
     CliArgs args;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
@@ -40,7 +42,25 @@ CliArgs parseArgs(const QStringList& arguments, qsizetype positionalCount, const
             throw UsageError(u"知らないオプションです: %1"_s.arg(name));
         }
     }
+    return args;
+}
+
+} // namespace
+
+CliArgs parseArgs(const QStringList& arguments, qsizetype positionalCount, const QStringList& valueOptions,
+                  const QStringList& switchOptions)
+{
+    CliArgs args = parseAll(arguments, valueOptions, switchOptions);
     if (args.positional.size() != positionalCount)
+        throw UsageError(u"引数の数が違います。"_s);
+    return args;
+}
+
+CliArgs parseArgsAtLeast(const QStringList& arguments, qsizetype minimum, const QStringList& valueOptions,
+                         const QStringList& switchOptions)
+{
+    CliArgs args = parseAll(arguments, valueOptions, switchOptions);
+    if (args.positional.size() < minimum)
         throw UsageError(u"引数の数が違います。"_s);
     return args;
 }

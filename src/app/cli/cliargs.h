@@ -21,6 +21,9 @@ struct CliArgs {
 // positional arguments other than `positionalCount`.
 CliArgs parseArgs(const QStringList& arguments, qsizetype positionalCount, const QStringList& valueOptions,
                   const QStringList& switchOptions);
+// The same for a command that takes `minimum` positional arguments or more.
+CliArgs parseArgsAtLeast(const QStringList& arguments, qsizetype minimum, const QStringList& valueOptions,
+                         const QStringList& switchOptions);
 
 // A whole number within [low, high] given to an option; UsageError otherwise.
 int integerArgument(const QString& option, const QString& text, int low, int high);

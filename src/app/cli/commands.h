@@ -9,6 +9,8 @@ int runProjection(const QStringList& arguments, CliContext& context);
 int runStandard(const QStringList& arguments, CliContext& context);
 int runSchoolDays(const QStringList& arguments, CliContext& context);
 int runHolidays(const QStringList& arguments, CliContext& context);
+int runRestDays(const QStringList& arguments, CliContext& context);
 int runResave(const QStringList& arguments, CliContext& context);
-// Needs a QGuiApplication: main() creates one for this command only.
+// Need a QGuiApplication: main() creates one for print, and for summary when it writes a PDF.
 int runPrint(const QStringList& arguments, CliContext& context);
+int runSummary(const QStringList& arguments, CliContext& context);

@@ -63,6 +63,8 @@ void Json::write(QString& out, int indent) const
     const QString separator = flat ? u", "_s : u","_s;
     if (std::holds_alternative<std::monostate>(m_value)) {
         out += u"null"_s;
+    } else if (const auto* b = std::get_if<bool>(&m_value)) {
+        out += *b ? u"true"_s : u"false"_s;
     } else if (const auto* n = std::get_if<long long>(&m_value)) {
         out += QString::number(*n);
     } else if (const auto* s = std::get_if<QString>(&m_value)) {

@@ -20,6 +20,13 @@ public:
             m_value = static_cast<long long>(*value);
     }
 
+    // true or false; a named maker, so that no number turns into a flag by accident.
+    static Json boolean(bool value)
+    {
+        Json j;
+        j.m_value = value;
+        return j;
+    }
     static Json object() { return Json(Object{}); }
     static Json array() { return Json(Array{}); }
 
@@ -44,5 +51,5 @@ private:
     bool isFlat() const;
     void write(QString& out, int indent) const;
 
-    std::variant<std::monostate, long long, QString, Object, Array> m_value;
+    std::variant<std::monostate, bool, long long, QString, Object, Array> m_value;
 };

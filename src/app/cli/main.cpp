@@ -18,17 +18,22 @@ namespace {
 // One line registers a command.
 const Command kCommands[] = {
     {"check", "FILE", u"計画ファイルを読み、年度・学級・記録された日数を表示します", runCheck},
-    {"tally", "FILE [--date YYYY-MM-DD] [--json]", u"その日の週・学期・年間の計画・実績・増減（時数集計表）",
-     runTally},
+    {"tally", "FILE [--date YYYY-MM-DD] [--json | --csv [--encoding cp932]]",
+     u"その日の週・学期・年間の計画・実績・増減（時数集計表）", runTally},
     {"projection", "FILE [--json]", u"週間時間割から見込んだ学期ごと・年間の時数", runProjection},
     {"standard", "FILE [--json]", u"学年の標準授業時数と基本時数・年間計画・年間実績の比較（余剰時数）",
      runStandard},
     {"schooldays", "FILE [--json]", u"学期ごと・年間の授業日数", runSchoolDays},
     {"holidays", "YEAR [--autumn-equinox DAY] [--vernal-equinox DAY] [--json]",
-     u"その年度の祝日14件（日曜は月曜へ振替）", runHolidays},
+     u"その年度（2000～2030）の祝日14件（日曜は振替休日へ）", runHolidays},
+    {"restdays", "YEAR [--json]",
+     u"その年度（2000～2030）の4月1日から3月31日までの休日すべて（祝日・振替休日・国民の休日）", runRestDays},
     {"resave", "FILE OUT", u"計画ファイルを読み、このプログラムの形で OUT に書き直します", runResave},
-    {"print", "FILE --sheet year|week --output OUT.pdf",
-     u"年間の時数集計表か週間時間割計画表を A4 の PDF に印刷します", runPrint},
+    {"print", "FILE --sheet year|week|termN-timetable|termN-tally --output OUT.pdf",
+     u"年間の時数集計表・学期の時間割表と時数集計表（N は 1〜3）・週間時間割計画表を A4 の PDF に印刷します",
+     runPrint},
+    {"summary", "FILE... [--date YYYY-MM-DD] [--json | --csv [--encoding cp932] | --output OUT.pdf]",
+     u"学校全体の集計: 学級ごとの年間の計画・その日までの実績・増減（年度ごと、学年・組の順）", runSummary},
 };
 
 // Drawing a sheet needs fonts and a paint device, so that one command runs under a GUI application;
@@ -41,9 +46,23 @@ void toolkitMessages(QtMsgType type, const QMessageLogContext&, const QString& m
         fprintf(stderr, "%s\n", qPrintable(message));
 }
 
+bool drawsSheet(int argc, char* argv[])
+{
+    if (argc < 2)
+        return false;
+    if (qstrcmp(argv[1], "print") == 0)
+        return true;
+    if (qstrcmp(argv[1], "summary") != 0)
+        return false;
+    for (int i = 2; i < argc; ++i)
+        if (qstrcmp(argv[i], "--output") == 0 || qstrncmp(argv[i], "--output=", 9) == 0)
+            return true;
+    return false;
+}
+
 std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[])
 {
-    if (argc > 1 && qstrcmp(argv[1], "print") == 0) {
+    if (drawsSheet(argc, argv)) {
         qInstallMessageHandler(toolkitMessages);
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
             qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))

@@ -1,10 +1,13 @@
-// mirte-cli tally FILE [--date YYYY-MM-DD] [--json]: the figures of the tally window for one week.
+// mirte-cli tally FILE [--date YYYY-MM-DD] [--json | --csv [--encoding cp932]]: the figures of the tally
+// window for one week.
 #include "cliargs.h"
 #include "clisupport.h"
 #include "commands.h"
+#include "csvoutput.h"
 #include "json.h"
 
 #include "calendar/dates.h"
+#include "summary/csvtables.h"
 #include "totals/tally.h"
 
 using namespace Qt::StringLiterals;
@@ -40,7 +43,12 @@ QString diffText(const TallyBlock& b, Field f)
 
 int runTally(const QStringList& arguments, CliContext& context)
 {
-    const CliArgs args = parseArgs(arguments, 1, {u"--date"_s}, {u"--json"_s});
+    const CliArgs args = parseArgs(arguments, 1, {u"--date"_s, u"--encoding"_s}, {u"--json"_s, u"--csv"_s});
+    if (args.has(u"--json"_s) && args.has(u"--csv"_s))
+        throw UsageError(u"--json と --csv は一緒に指定できません。"_s);
+    if (args.value(u"--encoding"_s) && !args.has(u"--csv"_s))
+        throw UsageError(u"--encoding は --csv と一緒に指定してください。"_s);
+    const CsvEncoding encoding = csvEncodingArgument(args.value(u"--encoding"_s));
     AppState plan = openPlan(args.positional[0]);
 
     const QDate first = DateSerial(plan.intYear, 4, 1);
@@ -58,6 +66,10 @@ int runTally(const QStringList& arguments, CliContext& context)
     const Tally tally = computeTally(plan, date);
     const Catalogue& catalogue = plan.catalogue();
 
+    if (args.has(u"--csv"_s)) {
+        writeCsv(context, tallyCsvRows(tally), encoding);
+        return kExitOk;
+    }
     if (args.has(u"--json"_s)) {
         Json week = Json::object();
         week.add(u"first"_s, isoDate(tally.first)).add(u"last"_s, isoDate(tally.last));

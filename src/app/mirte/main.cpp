@@ -2,6 +2,7 @@
 #include "program.h"
 #include "testdriver.h"
 
+#include "platform/accessiblenames.h"
 #include "platform/dialogs.h"
 #include "platform/japanese.h"
 #include "ui/main/frmsplash.h"
@@ -18,6 +19,7 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(drawLogo(64)));
     installQtTranslations(app);
     installFontSubstitutions();
+    installAccessibleNames();
 
     // Off unless a test's environment asks for it.
     const std::unique_ptr<TestDriver> driver = TestDriver::fromEnvironment();

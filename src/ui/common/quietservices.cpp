@@ -19,6 +19,14 @@ QString QuietDialogs::saveFileName(QWidget*, const QString&, const QString&)
 {
     return {};
 }
+QStringList QuietDialogs::openFileNames(QWidget*, const QString&, const QString&)
+{
+    return {};
+}
+QString QuietDialogs::folderName(QWidget*, const QString&)
+{
+    return {};
+}
 bool QuietDialogs::printDialog(QWidget*, QPrinter&)
 {
     return false;

@@ -20,6 +20,8 @@ public:
                    const QString& title) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    QStringList openFileNames(QWidget* parent, const QString& title, const QString& filter) override;
+    QString folderName(QWidget* parent, const QString& title) override;
     bool printDialog(QWidget* parent, QPrinter& printer) override;
     bool pageSetupDialog(QWidget* parent, QPrinter& printer, const QString& title) override;
 };

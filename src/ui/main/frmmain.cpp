@@ -3,6 +3,7 @@
 #include "ui/common/usercommand.h"
 
 #include "calendar/dates.h"
+#include "calendar/nationalholidays.h"
 #include "calendar/schoolday.h"
 #include "core/appstate.h"
 #include "core/mirteerror.h"
@@ -11,7 +12,9 @@
 #include "platform/subjectpictures.h"
 #include "reports/frmdisptimetable.h"
 #include "reports/frmprint.h"
+#include "reports/frmschoolsummary.h"
 #include "ui/common/services.h"
+#include "ui/common/typedtextguard.h"
 #include "ui/common/windowactivation.h"
 #include "ui/help/helpwindow.h"
 #include "ui/main/columnheading.h"
@@ -102,7 +105,26 @@ QString withoutMnemonic(QString caption)
 
 QIcon iconOf(const QPixmap& picture)
 {
-    return picture.isNull() ? QIcon() : QIcon(picture);
+    if (picture.isNull())
+        return {};
+    // A registered row is locked, not faded: its pictures stay as they are.
+    QIcon icon(picture);
+    icon.addPixmap(picture, QIcon::Disabled);
+    return icon;
+}
+
+// A locked control reads as well as an open one: its text keeps the open colours; only the ground
+// turns grey, so the lock still shows.
+void keepReadableWhenLocked(QWidget* widget)
+{
+    QPalette palette = widget->palette();
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::PlaceholderText})
+        palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
+    palette.setColor(QPalette::Disabled, QPalette::Base, palette.color(QPalette::Active, QPalette::Window));
+    palette.setColor(QPalette::Disabled, QPalette::Button,
+                     palette.color(QPalette::Active, QPalette::Button).darker(112));
+    widget->setPalette(palette);
 }
 } // namespace
 
@@ -204,6 +226,9 @@ void frmMain::buildMenus()
     mnuView = menu("mnuView", QStringLiteral("表示(&V)"));
     mnuViewShowTimeTable =
         item(mnuView, "mnuViewShowTimeTable", QStringLiteral("集計表"), &frmMain::mnuViewShowTimeTable_Click);
+    // Beyond the class's own plan: many classes' plan files side by side.
+    mnuViewSchoolSummary = item(mnuView, "mnuViewSchoolSummary", QStringLiteral("学校全体の集計..."),
+                                &frmMain::mnuViewSchoolSummary_Click);
 
     mnuHelp = menu("mnuHelp", QStringLiteral("ﾍﾙﾌﾟ(&H)"));
     mnuHelpContents =
@@ -249,6 +274,19 @@ void frmMain::buildSubjectArea()
     lblMainComment->setWordWrap(true);
     lblMainComment->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblMainComment->setGeometry(twipsRect(kGridLeft, kCommentTop, kGridWidth, kCommentHeight));
+
+    // Beside the event box it speaks for, over the rows; shown only when there is something to say.
+    lblMainNote = named(new QLabel(fraSubject), QStringLiteral("lblMainNote"), kTypedTextNoteName);
+    lblMainNote->setWordWrap(true);
+    lblMainNote->setTextFormat(Qt::PlainText);
+    lblMainNote->setFrameShape(QFrame::Box);
+    lblMainNote->setMargin(3);
+    lblMainNote->setAutoFillBackground(true);
+    QPalette notePalette = lblMainNote->palette();
+    notePalette.setColor(QPalette::Window, QColor(0xFF, 0xF8, 0xDC));
+    notePalette.setColor(QPalette::WindowText, QColor(0xB0, 0x00, 0x20));
+    lblMainNote->setPalette(notePalette);
+    lblMainNote->hide();
 
     buildWeekRows();
 
@@ -372,6 +410,7 @@ void frmMain::buildWeekRows()
             button->setGeometry(twipsRect(kPeriodLeft + j * kCellStep, top, kCellSize, kCellSize));
             const auto slot = periodSlots[std::size_t(r)];
             connect(button, &QToolButton::clicked, this, [this, slot, j] { (this->*slot)(j); });
+            keepReadableWhenLocked(button);
             (*row.periods)[std::size_t(j)] = button;
         }
 
@@ -394,6 +433,9 @@ void frmMain::buildWeekRows()
             edit->setText(clean);
             edit->setCursorPosition(cursor);
         });
+        keepReadableWhenLocked(box);
+        auto* guard = new TypedTextGuard(box->lineEdit(), lblMainNote);
+        connect(guard, &TypedTextGuard::noteShown, this, &frmMain::placeNote);
         *combos[std::size_t(r)] = box;
         row.event = box;
 
@@ -514,8 +556,9 @@ void frmMain::closeEvent(QCloseEvent* event)
 void frmMain::Form_Unload()
 {
     // Newest first: the windows of the menus, then the wizard's pages, then anything left over.
-    for (QWidget* w : {static_cast<QWidget*>(m_help.get()), static_cast<QWidget*>(m_print.get()),
-                       static_cast<QWidget*>(m_timeTable.get())})
+    for (QWidget* w :
+         {static_cast<QWidget*>(m_help.get()), static_cast<QWidget*>(m_print.get()),
+          static_cast<QWidget*>(m_timeTable.get()), static_cast<QWidget*>(m_schoolSummary.get())})
         if (w)
             w->hide();
     m_wizard.hideAll();
@@ -594,6 +637,26 @@ void frmMain::setRowLocked(int r, bool locked)
     for (QToolButton* button : *c.periods)
         button->setEnabled(!locked);
     c.event->setEnabled(!locked);
+    // A locked box shows only the start of a long event: the whole of it is its tooltip.
+    const QString whole = locked ? c.event->currentText() : QString();
+    c.event->setToolTip(whole);
+    c.event->setAccessibleDescription(whole);
+}
+
+void frmMain::placeNote(QLineEdit* box)
+{
+    // Under the box, right-aligned with it; above it when there is no room below.
+    const QWidget* event = box->parentWidget();
+    const int width = twipsToPixels(2 * kEventWidth);
+    lblMainNote->setFixedWidth(width);
+    const int height = lblMainNote->heightForWidth(width);
+    lblMainNote->setFixedHeight(height);
+    const QRect at = event->geometry();
+    int top = at.bottom() + 2;
+    if (top + height > fraSubject->height())
+        top = at.top() - height - 2;
+    lblMainNote->move(std::max(0, at.right() - width), top);
+    lblMainNote->raise();
 }
 
 void frmMain::nameRow(int r)
@@ -604,6 +667,7 @@ void frmMain::nameRow(int r)
     for (int j = 0; j < kPeriodCount; ++j)
         (*c.periods)[std::size_t(j)]->setAccessibleName(periodAccessibleName(label, r, j));
     c.event->setAccessibleName(eventAccessibleName(label, r));
+    c.event->lineEdit()->setAccessibleName(c.event->accessibleName());
     c.command->setAccessibleName(registerAccessibleName(label, r, c.command->text()));
 }
 
@@ -624,6 +688,7 @@ void frmMain::MonthView1_Click()
 
 void frmMain::subDispHoliday()
 {
+    MonthView1->setDayNotes(planRestDayNames(m_state));
     // Asking for a day past the last visible one throws; that is where the marking ends.
     try {
         for (int n = 1; n <= kMarkedDaysAtMost; ++n) {
@@ -865,6 +930,15 @@ void frmMain::mnuViewShowTimeTable_Click()
         if (!m_timeTable)
             m_timeTable = std::make_unique<frmDispTimeTable>(m_state, m_services);
         m_services.activation.show(m_timeTable.get());
+    });
+}
+
+void frmMain::mnuViewSchoolSummary_Click()
+{
+    runUserCommand(m_services.dialogs, this, [this] {
+        if (!m_schoolSummary)
+            m_schoolSummary = std::make_unique<frmSchoolSummary>(m_services);
+        m_services.activation.show(m_schoolSummary.get());
     });
 }
 

@@ -22,6 +22,7 @@ class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QPushButton;
 class QStatusBar;
@@ -29,6 +30,7 @@ class QTimer;
 class QToolButton;
 class SubjectFrame;
 class frmDispTimeTable;
+class frmSchoolSummary;
 class frmPrint;
 class HelpWindow;
 class PlanSession;
@@ -102,6 +104,7 @@ public Q_SLOTS:
     void mnuEditModifyYear_Click();
 
     void mnuViewShowTimeTable_Click();
+    void mnuViewSchoolSummary_Click();
     void mnuHelpContents_Click();
 
 protected:
@@ -139,6 +142,8 @@ private:
     void stamp(QToolButton* button);
     void registerOrCancel(int r);
     void setRowLocked(int r, bool locked);
+    // Puts the note beside the event box whose typed text it speaks of.
+    void placeNote(QLineEdit* box);
     void nameRow(int r);
     std::array<QString, kPeriodCount> rowCaptions(int r) const;
 
@@ -166,6 +171,7 @@ private:
     QPushButton *Command1 = nullptr, *Command2 = nullptr, *Command3 = nullptr, *Command4 = nullptr,
                 *Command5 = nullptr, *Command6 = nullptr;
     QLabel* lblMainCancel = nullptr;
+    QLabel* lblMainNote = nullptr; // what an event box left out of a typed text
     QStatusBar* sbStatusBar = nullptr;
     std::array<QLabel*, 3> sbPanels{};
     QTimer* m_clockTimer = nullptr;
@@ -178,10 +184,12 @@ private:
     QAction *mnuEditModifyScedule = nullptr, *mnuEditModifyHoliday = nullptr, *mnuEditModifySpecial = nullptr,
             *mnuEditModifyTimeCredit = nullptr, *mnuEditModifyWeek = nullptr, *mnuEditModifyYear = nullptr;
     QAction* mnuViewShowTimeTable = nullptr;
+    QAction* mnuViewSchoolSummary = nullptr;
     QAction* mnuHelpContents = nullptr;
 
     // Windows opened from the menus, created on first use.
     std::unique_ptr<frmDispTimeTable> m_timeTable;
+    std::unique_ptr<frmSchoolSummary> m_schoolSummary;
     std::unique_ptr<frmPrint> m_print;
     std::unique_ptr<HelpWindow> m_help;
     HelpViewer m_helpViewer;

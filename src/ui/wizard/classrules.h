@@ -5,11 +5,11 @@
 #include <cstdint>
 
 inline constexpr int kFirstOfferedYear = 2000; // 平成12年度
-inline constexpr int kOfferedYears = 11;       // up to 平成22年度
+inline constexpr int kOfferedYears = 31;       // up to 令和12年度 (2030)
 
-// "平成12年度" for entry 0 … "平成22年度" for entry 10.
+// "平成12年度" for entry 0 … "平成30年度", "令和元年度" (entry 19) … "令和12年度" for entry 30.
 QString yearEntryText(int entry);
-// The entry of a stored school year, or -1 when the list has none for it (0, 1999, 2011, …).
+// The entry of a stored school year, or -1 when the list has none for it (0, 1999, 2031, …).
 int yearEntryOfYear(int year);
 
 // The stored grade for the grade box's text: its number, or 1 when the box is empty or holds no

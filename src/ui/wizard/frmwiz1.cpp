@@ -3,6 +3,7 @@
 #include "core/appstate.h"
 #include "core/units.h"
 #include "ui/common/services.h"
+#include "ui/common/typedtextguard.h"
 #include "ui/common/usercommand.h"
 #include "ui/common/windowactivation.h"
 #include "ui/wizard/classrules.h"
@@ -70,10 +71,12 @@ frmWiz1::frmWiz1(AppState& state, Services& services, Wizard& wizard, QWidget* p
     form->setVerticalSpacing(12);
     QLabel* yearLabel = makeLabel(this, QStringLiteral("lblWiz1Year"), QStringLiteral("年度"));
     yearLabel->setBuddy(cboWiz1Year);
+    // "クラス" stands before both boxes; each box is labelled by the word after it.
     QLabel* classLabel = makeLabel(this, QStringLiteral("lblWiz1Class"), QStringLiteral("クラス"));
-    classLabel->setBuddy(cboWiz1Class[0]);
     QLabel* gradeLabel = makeLabel(this, QStringLiteral("lblWiz1Grade"), QStringLiteral("学年"));
+    gradeLabel->setBuddy(cboWiz1Class[0]);
     QLabel* groupLabel = makeLabel(this, QStringLiteral("lblWiz1Group"), QStringLiteral("組"));
+    groupLabel->setBuddy(cboWiz1Class[1]);
     QLabel* teacherLabel = makeLabel(this, QStringLiteral("lblWiz1Teacher"), QStringLiteral("担任"));
     teacherLabel->setBuddy(txtWiz1Teacher);
 
@@ -90,8 +93,13 @@ frmWiz1::frmWiz1(AppState& state, Services& services, Wizard& wizard, QWidget* p
     form->addWidget(cboWiz1Year, 0, 1, Qt::AlignLeft);
     form->addWidget(classLabel, 1, 0);
     form->addLayout(classRow, 1, 1);
-    form->addWidget(teacherLabel, 2, 0);
-    form->addWidget(txtWiz1Teacher, 2, 1, Qt::AlignLeft);
+    lblWiz1ClassNote = makeNote(this, QStringLiteral("lblWiz1ClassNote"));
+    lblWiz1TeacherNote = makeNote(this, QStringLiteral("lblWiz1TeacherNote"));
+    form->addWidget(lblWiz1ClassNote, 2, 1);
+    form->addWidget(teacherLabel, 3, 0);
+    form->addWidget(txtWiz1Teacher, 3, 1, Qt::AlignLeft);
+    form->addWidget(lblWiz1TeacherNote, 4, 1);
+    new TypedTextGuard(cboWiz1Class[1]->lineEdit(), lblWiz1ClassNote);
     form->setColumnStretch(1, 1);
 
     auto* layout = new QVBoxLayout(this);
@@ -118,6 +126,8 @@ frmWiz1::frmWiz1(AppState& state, Services& services, Wizard& wizard, QWidget* p
             txtWiz1Teacher->setCursorPosition(std::max(0, cursor));
         }
     });
+    // After the line-break handler above, so the guard sees its result.
+    new TypedTextGuard(txtWiz1Teacher, lblWiz1TeacherNote);
     connect(cmdWiz1Next, &QPushButton::clicked, this, &frmWiz1::cmdWiz1Next_Click);
     connect(cmdWiz1Before, &QPushButton::clicked, this, &frmWiz1::cmdWiz1Before_Click);
     connect(cmdWiz1Cancel, &QPushButton::clicked, this, &frmWiz1::cmdWiz1Cancel_Click);

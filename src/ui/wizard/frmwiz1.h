@@ -42,6 +42,9 @@ private:
     QComboBox* cboWiz1Year;
     std::array<QComboBox*, 2> cboWiz1Class{}; // 0 grade, 1 class
     QLineEdit* txtWiz1Teacher;
+    // What the class and the teacher box left out of a typed text.
+    QLabel* lblWiz1ClassNote;
+    QLabel* lblWiz1TeacherNote;
     QPushButton* cmdWiz1Next;
     QPushButton* cmdWiz1Before;
     QPushButton* cmdWiz1Cancel;

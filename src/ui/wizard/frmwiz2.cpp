@@ -1,5 +1,6 @@
 #include "ui/wizard/frmwiz2.h"
 
+#include "calendar/holidaylaw.h"
 #include "calendar/nationalholidays.h"
 #include "core/appstate.h"
 #include "ui/common/services.h"
@@ -96,6 +97,20 @@ frmWiz2::frmWiz2(AppState& state, Services& services, Wizard& wizard, QWidget* p
         return b;
     };
 
+    const auto provisional = [this](const QString& name, const QString& holiday) {
+        QLabel* l = makeLabel(this, name, QStringLiteral("予定"));
+        l->setToolTip(QStringLiteral("この年度の%1はまだ正式に発表されていないため、計算による予定日です")
+                          .arg(holiday));
+        l->setAccessibleName(QStringLiteral("%1は予定").arg(holiday));
+        l->setAccessibleDescription(l->toolTip());
+        l->setVisible(false);
+        return l;
+    };
+    lblWiz2AutumnProvisional =
+        provisional(QStringLiteral("lblWiz2AutumnProvisional"), QStringLiteral("秋分の日"));
+    lblWiz2VernalProvisional =
+        provisional(QStringLiteral("lblWiz2VernalProvisional"), QStringLiteral("春分の日"));
+
     auto* table = new QGridLayout;
     table->setHorizontalSpacing(8);
     table->setVerticalSpacing(8);
@@ -109,6 +124,10 @@ frmWiz2::frmWiz2(AppState& state, Services& services, Wizard& wizard, QWidget* p
             table->addWidget(label(r.lastLabel, r.lastText), row, 3, Qt::AlignRight);
         if (r.lastBox >= 0)
             table->addWidget(box(r.lastBox), row, 4);
+        if (r.firstBox == 4)
+            table->addWidget(lblWiz2AutumnProvisional, row, 3);
+        if (r.firstBox == 7)
+            table->addWidget(lblWiz2VernalProvisional, row, 3);
         ++row;
     }
     table->setColumnMinimumWidth(0, 150);
@@ -173,7 +192,28 @@ void frmWiz2::Form_Activate()
         const int option = m_state.boolSat2nd4thOff ? 0 : m_state.boolSatAllOff ? 1 : 2;
         optWiz2Saturday[static_cast<std::size_t>(option)]->setChecked(true);
     }
+    showEquinoxDays();
     cmdWiz2Next->setFocus();
+}
+
+void frmWiz2::showEquinoxDays()
+{
+    // The equinox days belong to the school year: an equinox stored for another year (or none) gives
+    // way to the law's day of this one.
+    const int year = m_state.intYear;
+    if (year < kFirstLawSchoolYear || year > kLastLawSchoolYear)
+        return;
+    const EquinoxDay autumn = autumnEquinox(year);
+    const EquinoxDay vernal = vernalEquinox(year + 1);
+    const auto show = [this](int box, const QDate& stored, const QDate& law) {
+        const bool ofThisYear = stored.year() == law.year() && stored.month() == law.month();
+        cboWiz2Holiday[static_cast<std::size_t>(box)]->setEditText(
+            QString::number(ofThisYear ? stored.day() : law.day()));
+    };
+    show(4, m_state.dateAutumnEquinox, autumn.date);
+    show(7, m_state.dateVernalEquinox, vernal.date);
+    lblWiz2AutumnProvisional->setVisible(autumn.provisional);
+    lblWiz2VernalProvisional->setVisible(vernal.provisional);
 }
 
 void frmWiz2::subSaveHolidays()

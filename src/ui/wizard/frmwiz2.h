@@ -28,6 +28,8 @@ public Q_SLOTS:
     void cmdWiz2Cancel_Click();
 
 private:
+    void showEquinoxDays();
+
     AppState& m_state;
     Services& m_services;
     Wizard& m_wizard;
@@ -36,6 +38,9 @@ private:
     std::array<QLabel*, 21> lblWiz2Holiday{};   // 5, 6, 14 and 15 do not exist
     std::array<QComboBox*, 9> cboWiz2Holiday{}; // 6 does not exist
     std::array<QRadioButton*, 3> optWiz2Saturday{};
+    // "予定" after an equinox box while the year's equinox day is not announced yet.
+    QLabel* lblWiz2AutumnProvisional;
+    QLabel* lblWiz2VernalProvisional;
     QPushButton* cmdWiz2Next;
     QPushButton* cmdWiz2Before;
     QPushButton* cmdWiz2Cancel;

@@ -1,5 +1,6 @@
 #include "ui/wizard/frmwiz3.h"
 
+#include "calendar/nationalholidays.h"
 #include "calendar/schoolday.h"
 #include "calendar/schooldaycount.h"
 #include "core/appstate.h"
@@ -99,6 +100,7 @@ void frmWiz3::Form_Activate()
     runUserCommand(m_services.dialogs, this, [this] {
         cmdWiz3Next->setFocus();
         std::array<int, 4> counts{}; // terms 1–3, year
+        const QHash<QDate, QString> restDays = planRestDayNames(m_state);
         for (int k = 0; k < 3; ++k) {
             MonthCalendar* calendar = mvWiz3Calendar[static_cast<std::size_t>(k)];
             const QDate first = termFirstDay(m_state.intYear, k + 1);
@@ -109,6 +111,7 @@ void frmWiz3::Form_Activate()
             calendar->setMaxDate(last);
             calendar->showRange(first, last);
             calendar->setMinimumSize(calendar->sizeHint());
+            calendar->setDayNotes(restDays);
             for (QDate d = first; d <= last; d = d.addDays(1)) {
                 const bool school = IsSchoolDay(m_state, d);
                 calendar->setDayBold(d, school);

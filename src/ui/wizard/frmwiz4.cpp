@@ -20,8 +20,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -189,6 +189,21 @@ frmWiz4::frmWiz4(AppState& state, Services& services, Wizard& wizard, QWidget* p
     connect(cmdWiz4Cancel, &QPushButton::clicked, this, &frmWiz4::cmdWiz4Cancel_Click);
     connect(cmdWiz4Standard, &QPushButton::clicked, this, &frmWiz4::cmdWiz4Standard_Click);
     applyCatalogue();
+    // Tab goes through the page as it reads: the projection, the base column, the plans row by
+    // row, the year's plan, then the buttons.
+    QWidget* previous = gridWiz4YearPlan;
+    const auto chain = [&previous](QWidget* next) {
+        setTabOrder(previous, next);
+        previous = next;
+    };
+    for (QLineEdit* box : txtWiz4YearBase)
+        chain(box);
+    for (QLineEdit* box : txtWiz4YearPlan)
+        chain(box);
+    for (QWidget* w : {static_cast<QWidget*>(gridWiz4YearSum), static_cast<QWidget*>(gridWiz4StandardCheck),
+                       static_cast<QWidget*>(cmdWiz4Standard), static_cast<QWidget*>(cmdWiz4Before),
+                       static_cast<QWidget*>(cmdWiz4End), static_cast<QWidget*>(cmdWiz4Cancel)})
+        chain(w);
     m_services.activation.watch(this, [this] { Form_Activate(); });
 }
 
@@ -278,6 +293,9 @@ void frmWiz4::Form_Activate()
         gridWiz4Standard->setCurrentItem(nullptr);
         gridWiz4StandardCheck->setCurrentItem(nullptr);
         m_loaded = true;
+        // The page opens ready for the first base hours to be typed.
+        txtWiz4YearBase[0]->setFocus(Qt::OtherFocusReason);
+        txtWiz4YearBase[0]->selectAll();
     });
 }
 
@@ -415,13 +433,8 @@ void frmWiz4::cmdWiz4Standard_Click()
 void frmWiz4::boxGotFocus(QLineEdit* box)
 {
     runUserCommand(m_services.dialogs, this, [&] { subSaveYearPlan(); });
-    // Typing replaces the whole value; a mouse click would place the cursor after this, so the
-    // selection is made again once the click is through.
+    // Typing replaces the whole value; a click places the caret, so it selects again when it ends.
     box->selectAll();
-    QTimer::singleShot(0, box, [box] {
-        if (box->hasFocus())
-            box->selectAll();
-    });
 }
 
 bool frmWiz4::boxKeyDown(QLineEdit* box, int key, Qt::KeyboardModifiers modifiers)
@@ -460,6 +473,10 @@ bool frmWiz4::eventFilter(QObject* watched, QEvent* event)
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (m_loaded && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
             boxGotFocus(box);
+    } else if (event->type() == QEvent::MouseButtonRelease &&
+               static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        // However the box got the focus, and whether it had it already, typing replaces its text.
+        box->selectAll();
     } else if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (boxKeyDown(box, key->key(), key->modifiers()))

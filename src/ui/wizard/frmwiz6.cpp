@@ -61,7 +61,7 @@ frmWiz6::frmWiz6(AppState& state, Services& services, Wizard& wizard, QWidget* p
         for (int k = 0; k < 7; ++k) {
             auto* box = new QComboBox(fraWiz6WeekCredit);
             box->setObjectName(QStringLiteral("%1_%2").arg(arrayNames[static_cast<std::size_t>(d)]).arg(k));
-            box->setAccessibleName(periodName(d, k) + QStringLiteral(" 長さ"));
+            box->setAccessibleName(periodName(d, k) + QStringLiteral("の長さ"));
             box->addItems(periodLengthTexts());
             box->setCurrentIndex(0);
             cboWiz6Credit[static_cast<std::size_t>(d)][static_cast<std::size_t>(k)] = box;

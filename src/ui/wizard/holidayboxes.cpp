@@ -9,7 +9,7 @@ HolidayBoxOffer holidayBoxOffer(int box)
         {18, 30}, // 1: start of the summer vacation, July
         {18, 29}, // 2: start of the winter vacation, December
         {15, 29}, // 3: start of the March vacation
-        {21, 22}, // 4: autumn equinox, September
+        {21, 23}, // 4: autumn equinox, September
         {17, 31}, // 5: end of the summer vacation, August
         {0, -1},  // 6: no such box
         {20, 21}, // 7: vernal equinox, March

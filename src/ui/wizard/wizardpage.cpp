@@ -2,9 +2,11 @@
 
 #include "core/mirteerror.h"
 #include "ui/common/services.h"
+#include "ui/common/typedtextguard.h"
 
 #include <QBoxLayout>
 #include <QLabel>
+#include <QPalette>
 #include <QPushButton>
 #include <QStyle>
 #include <exception>
@@ -21,7 +23,8 @@ QPushButton* makeButton(QWidget* parent, const QString& objectName, const QStrin
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(objectName);
     button->setAccessibleName(caption);
-    button->setAutoDefault(false);
+    // Enter presses the focused button, as Space does; outside a dialog that is all this changes.
+    button->setAutoDefault(true);
     return button;
 }
 
@@ -50,6 +53,17 @@ QLabel* makeLabel(QWidget* parent, const QString& objectName, const QString& tex
     label->setWordWrap(wrap);
     label->setTextFormat(Qt::PlainText);
     return label;
+}
+
+QLabel* makeNote(QWidget* parent, const QString& objectName)
+{
+    QLabel* note = makeLabel(parent, objectName, QString(), true);
+    note->setAccessibleName(kTypedTextNoteName);
+    QPalette palette = note->palette();
+    palette.setColor(QPalette::WindowText, QColor(0xB0, 0x00, 0x20)); // dark red, readable on the page
+    note->setPalette(palette);
+    note->hide();
+    return note;
 }
 
 void addButtonRow(QBoxLayout* layout, std::initializer_list<QPushButton*> buttons)
