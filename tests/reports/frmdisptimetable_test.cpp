@@ -345,6 +345,8 @@ TEST_F(TallyWindow, PlanOf2005KeepsTheTwentyOneRowsAndTenColumns)
     EXPECT_EQ(grid().cols(), 10);
     EXPECT_EQ(cell(10, 0), QStringLiteral("教科小計"));
     EXPECT_FALSE(window->findChild<QLabel*>(QStringLiteral("lblSurplus"))->isVisible());
+}
+
 // The keyboard moves through the window: Tab never stays in the grid, Escape closes the window.
 TEST_F(TallyWindow, TabLeavesTheGridAndEscapeCloses)
 {
