@@ -2,6 +2,7 @@
 // the single instance and hands it by reference to every window and service.
 #pragma once
 
+#include "core/catalogue.h"
 #include "core/rivodaytime.h"
 #include "core/rivoweektotal.h"
 #include "core/rivoyeartotal.h"
@@ -88,6 +89,9 @@ struct AppState {
 
     // Sets each of the twelve int… day-of-year numbers from its date.
     void updateDayNumbers();
+
+    // The subjects this plan has, by its school year.
+    const Catalogue& catalogue() const { return catalogueOf(intYear); }
 
 private:
     static std::array<QDate, kHolidaySlots> filledDates();

@@ -23,11 +23,13 @@ const std::array<Field, kFieldCount> kFileOrder = {
     F::uchikiri, F::yobi,          F::zukou,
 };
 
-const std::array<Field, 17> kSubjectFields = {
-    F::kokugo, F::syakai,   F::sannsuu,      F::rika,     F::seikatsu, F::onngaku,
-    F::zukou,  F::katei,    F::taiiku,       F::sougou,   F::doutoku,  F::gakkyuukatsudou,
-    F::kurabu, F::jidoukai, F::gakkougyouji, F::uchikiri, F::yobi,
+const std::array<Field, 19> kSubjectFields = {
+    F::kokugo,       F::syakai,   F::sannsuu, F::rika,      F::seikatsu,          F::onngaku, F::zukou,
+    F::katei,        F::taiiku,   F::sougou,  F::doutoku,   F::gakkyuukatsudou,   F::kurabu,  F::jidoukai,
+    F::gakkougyouji, F::uchikiri, F::yobi,    F::gaikokugo, F::gaikokugokatsudou,
 };
+
+const std::array<Field, 2> kLaterFields = {F::gaikokugo, F::gaikokugokatsudou};
 
 namespace {
 
@@ -38,7 +40,7 @@ struct FieldInfo {
 };
 
 // Indexed by the enum value.
-const std::array<FieldInfo, kFieldCount> kFieldInfo = {{
+const std::array<FieldInfo, kFieldSlots> kFieldInfo = {{
     {&UnitCounts::kokugo, "kokugo", u"国語"},
     {&UnitCounts::syakai, "syakai", u"社会"},
     {&UnitCounts::sannsuu, "sannsuu", u"算数"},
@@ -60,6 +62,8 @@ const std::array<FieldInfo, kFieldCount> kFieldInfo = {{
     {&UnitCounts::uchikiri, "uchikiri", u"打切時数"},
     {&UnitCounts::SouJisuu, "SouJisuu", u"総時数"},
     {&UnitCounts::yobi, "yobi", u"予備時数"},
+    {&UnitCounts::gaikokugo, "gaikokugo", u"外国語"},
+    {&UnitCounts::gaikokugokatsudou, "gaikokugokatsudou", u"外国語活動"},
 }};
 
 const FieldInfo& info(Field field)
@@ -91,22 +95,28 @@ void UnitCounts::clearCounts()
 {
     for (Field f : kAllFields)
         (*this)[f] = 0;
+    for (Field f : kLaterFields)
+        (*this)[f] = 0;
 }
 
 void UnitCounts::recomputeSubtotals()
 {
     long long kyouka = 0;
-    for (Units u : {kokugo, syakai, sannsuu, rika, seikatsu, onngaku, zukou, katei, taiiku})
+    for (Units u : {kokugo, syakai, sannsuu, rika, seikatsu, onngaku, zukou, katei, taiiku, gaikokugo})
         kyouka = add16(kyouka, u);
     KyoukaSyoukei = checked16(kyouka);
     TokkatsuSyoukei = add16(add16(add16(gakkyuukatsudou, kurabu), jidoukai), gakkougyouji);
-    SouJyugyouJisuu = add16(add16(add16(KyoukaSyoukei, sougou), doutoku), TokkatsuSyoukei);
+    SouJyugyouJisuu =
+        add16(add16(add16(add16(KyoukaSyoukei, sougou), doutoku), gaikokugokatsudou), TokkatsuSyoukei);
     SouJisuu = add16(add16(SouJyugyouJisuu, uchikiri), yobi);
 }
 
 bool UnitCounts::sameCounts(const UnitCounts& other) const
 {
     for (Field f : kAllFields)
+        if ((*this)[f] != other[f])
+            return false;
+    for (Field f : kLaterFields)
         if ((*this)[f] != other[f])
             return false;
     return true;

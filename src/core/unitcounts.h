@@ -29,8 +29,15 @@ enum class Field : std::uint8_t {
     uchikiri,
     SouJisuu,
     yobi,
+    // Subjects of later school years: counted only in plans whose catalogue has them, and stored
+    // in the plan file's extension, never in its field blocks.
+    gaikokugo,         // 外国語, an academic subject: part of KyoukaSyoukei
+    gaikokugokatsudou, // 外国語活動, counted on its own: part of SouJyugyouJisuu
 };
+// The fields of the basic record, which every plan has and every field block stores.
 inline constexpr int kFieldCount = 21;
+// Every Field value, the later subjects included (for tables indexed by the Field value).
+inline constexpr int kFieldSlots = 23;
 
 // Declaration order (the enum's order).
 extern const std::array<Field, kFieldCount> kAllFields;
@@ -38,8 +45,10 @@ extern const std::array<Field, kFieldCount> kAllFields;
 extern const std::array<Field, kFieldCount> kTallyOrder;
 // Order of a field block in the plan file (alphabetical by field name).
 extern const std::array<Field, kFieldCount> kFileOrder;
-// The seventeen per-subject fields; the four subtotals are derived from them.
-extern const std::array<Field, 17> kSubjectFields;
+// The per-subject fields, the later subjects included; the four subtotals are derived from them.
+extern const std::array<Field, 19> kSubjectFields;
+// The subjects of later school years, in the order the plan file's extension stores them.
+extern const std::array<Field, 2> kLaterFields;
 
 // "kokugo", "KyoukaSyoukei", ...
 QString fieldName(Field field);
@@ -68,14 +77,17 @@ struct UnitCounts {
     Units uchikiri = 0;
     Units SouJisuu = 0;
     Units yobi = 0;
+    Units gaikokugo = 0;
+    Units gaikokugokatsudou = 0;
 
     Units& operator[](Field field);
     Units operator[](Field field) const;
 
-    // All twenty-one fields back to 0.
+    // Every field back to 0.
     void clearCounts();
     // The four subtotals from the subject fields, checked: KyoukaSyoukei, TokkatsuSyoukei,
-    // SouJyugyouJisuu, SouJisuu.
+    // SouJyugyouJisuu, SouJisuu. The later subjects are 0 in every plan whose catalogue lacks them,
+    // so they change nothing there.
     void recomputeSubtotals();
 
     bool sameCounts(const UnitCounts& other) const;

@@ -373,7 +373,7 @@ AppState readPlan(const QByteArray& bytes, const QString& fileName)
 
     // Sums the file cannot hold as unit counts make it a bad file, not a plan that fails later.
     try {
-        calculate(*plan.objWeekTimetable, plan.strTimeCredit);
+        calculate(*plan.objWeekTimetable, plan.strTimeCredit, plan.catalogue());
     } catch (const OverflowError&) {
         in.fail(timetableLine, u"週時間割の時数が範囲（-32768～32767）を超えます。"_s);
     }

@@ -8,7 +8,7 @@
 #include <array>
 
 namespace {
-const char kInitials[] = "総国社算理生音図家体道学ク児行切";
+const char16_t kPictureInitials[] = u"総国社算理生音図家体道学ク児行切外英";
 
 struct PaletteSubject {
     const char* name;
@@ -18,23 +18,25 @@ struct PaletteSubject {
 // Palette order "総国社算理生音図家体道学ク児行切". Mid-tone colours: a light tint of each fills
 // the tile and the colour itself draws the frame, so black text stays readable in print and on
 // a grey-scale printer the frames still tell the tiles apart.
-const std::array<PaletteSubject, kPaletteSubjectCount> kPalette = {{
-    {"総合", 0x8E5A2B},   // brown
-    {"国語", 0xD0312D},   // red
-    {"社会", 0xE07B00},   // orange
-    {"算数", 0x1F5FBF},   // blue
-    {"理科", 0x2E9A3E},   // green
-    {"生活", 0x7BAA1E},   // yellow-green
-    {"音楽", 0xD23C8C},   // pink
-    {"図工", 0x8A3FC0},   // purple
-    {"家庭", 0xC9A100},   // mustard
-    {"体育", 0x00A0B0},   // teal
-    {"道徳", 0x3A4FA0},   // indigo
-    {"学活", 0xB8466A},   // rose
-    {"クラブ", 0x5C8A8A}, // slate
-    {"児童会", 0x6B7A2A}, // olive
-    {"行事", 0xA0522D},   // sienna
-    {"打切り", 0x707070}, // grey
+const std::array<PaletteSubject, kPictureSubjectCount> kPalette = {{
+    {"総合", 0x8E5A2B},       // brown
+    {"国語", 0xD0312D},       // red
+    {"社会", 0xE07B00},       // orange
+    {"算数", 0x1F5FBF},       // blue
+    {"理科", 0x2E9A3E},       // green
+    {"生活", 0x7BAA1E},       // yellow-green
+    {"音楽", 0xD23C8C},       // pink
+    {"図工", 0x8A3FC0},       // purple
+    {"家庭", 0xC9A100},       // mustard
+    {"体育", 0x00A0B0},       // teal
+    {"道徳", 0x3A4FA0},       // indigo
+    {"学活", 0xB8466A},       // rose
+    {"クラブ", 0x5C8A8A},     // slate
+    {"児童会", 0x6B7A2A},     // olive
+    {"行事", 0xA0522D},       // sienna
+    {"打切り", 0x707070},     // grey
+    {"外国語", 0x2A7AA8},     // steel blue
+    {"外国語活動", 0x4F9A8A}, // sea green
 }};
 
 struct SheetSubject {
@@ -43,11 +45,11 @@ struct SheetSubject {
 };
 
 // Sheet elements 0–11 follow "国社算理音図家体総道学ク"; 12–19 are the lower grades' hiragana.
-const std::array<SheetSubject, kSheetPictureCount> kSheet = {{
-    {"国語", 1},     {"社会", 2},    {"算数", 3},     {"理科", 4},      {"音楽", 6},
-    {"図工", 7},     {"家庭", 8},    {"体育", 9},     {"総合", 0},      {"道徳", 10},
-    {"学活", 11},    {"クラブ", 12}, {"こくご", 1},   {"さんすう", 3},  {"せいかつ", 5},
-    {"おんがく", 6}, {"ずこう", 7},  {"たいいく", 9}, {"どうとく", 10}, {"がっかつ", 11},
+const std::array<SheetSubject, kAllSheetPictures> kSheet = {{
+    {"国語", 1},      {"社会", 2},      {"算数", 3},     {"理科", 4},        {"音楽", 6},   {"図工", 7},
+    {"家庭", 8},      {"体育", 9},      {"総合", 0},     {"道徳", 10},       {"学活", 11},  {"クラブ", 12},
+    {"こくご", 1},    {"さんすう", 3},  {"せいかつ", 5}, {"おんがく", 6},    {"ずこう", 7}, {"たいいく", 9},
+    {"どうとく", 10}, {"がっかつ", 11}, {"外国語", 16},  {"外国語活動", 17},
 }};
 
 QColor tint(const QColor& base, double amount)
@@ -119,9 +121,15 @@ void drawTile(QPainter& p, const QRectF& area, const QColor& color, double frame
 }
 } // namespace
 
+int pictureIndexOf(QChar initial)
+{
+    const QString initials = QString::fromUtf16(kPictureInitials);
+    return static_cast<int>(initials.indexOf(initial));
+}
+
 QColor subjectColor(int paletteIndex)
 {
-    if (paletteIndex < 0 || paletteIndex >= kPaletteSubjectCount)
+    if (paletteIndex < 0 || paletteIndex >= kPictureSubjectCount)
         return QColor(Qt::gray);
     return QColor(kPalette[size_t(paletteIndex)].color);
 }
@@ -131,7 +139,7 @@ QImage sheetPicture(int index)
     constexpr int kSize = 472;
     QImage image(kSize, kSize, QImage::Format_RGB32);
     image.fill(Qt::white);
-    if (index < 0 || index >= kSheetPictureCount)
+    if (index < 0 || index >= kAllSheetPictures)
         return image;
     const SheetSubject& subject = kSheet[size_t(index)];
     const QColor color = subjectColor(subject.palette);
@@ -161,7 +169,7 @@ QPixmap palettePicture(int paletteIndex, int pixels)
     pixels = std::max(8, pixels);
     QPixmap pixmap(pixels, pixels);
     pixmap.fill(Qt::transparent);
-    if (paletteIndex < 0 || paletteIndex >= kPaletteSubjectCount)
+    if (paletteIndex < 0 || paletteIndex >= kPictureSubjectCount)
         return pixmap;
     const QColor color = subjectColor(paletteIndex);
 
@@ -172,7 +180,7 @@ QPixmap palettePicture(int paletteIndex, int pixels)
     drawTile(p, QRectF(0, 0, pixels, pixels), color, frame, pixels / 6.0);
 
     // The initial alone reads at icon size; it is the character the timetables print.
-    const QString initial = QString::fromUtf8(kInitials).at(paletteIndex);
+    const QString initial = QString::fromUtf16(kPictureInitials).at(paletteIndex);
     const double inner = pixels - 2 * frame;
     p.setFont(fittedFont(initial, QSizeF(inner, inner), inner * 0.8));
     p.setPen(shade(color, 0.7));

@@ -10,6 +10,7 @@
 #include "platform/twips.h"
 #include "reports/csvsave.h"
 #include "summary/csvtables.h"
+#include "totals/standardcomparison.h"
 #include "totals/tally.h"
 #include "ui/common/services.h"
 #include "ui/common/usercommand.h"
@@ -17,14 +18,16 @@
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
 namespace {
 
-constexpr int kRows = 22;
 constexpr int kCols = 10;
+// The column group of a catalogue that sets the plan beside the standard hours.
+constexpr int kStandardCols = 3;
 constexpr int kColumnTwips = 930;
 constexpr int kRowTwips = 300;
 
@@ -34,10 +37,11 @@ const QColor kNegative(255, 0, 0);
 const QColor kZero(0, 0, 0);
 const QColor kPositive(0, 0, 255);
 
-const char16_t* const kColumnHeadings[kCols] = {
-    u"教科",      u"週･計画",   u"週･実績",   u"週･増減",   u"学期･計画",
-    u"学期･実績", u"学期･増減", u"年間･計画", u"年間･実績", u"年間･増減",
+const char16_t* const kColumnHeadings[kCols + kStandardCols] = {
+    u"教科",      u"週･計画",   u"週･実績",   u"週･増減",  u"学期･計画",  u"学期･実績",  u"学期･増減",
+    u"年間･計画", u"年間･実績", u"年間･増減", u"標準時数", u"計画－標準", u"実績－標準",
 };
+const QColor kStandardBack(255, 250, 225);
 
 QColor differenceColor(Units d)
 {
@@ -70,20 +74,14 @@ frmDispTimeTable::frmDispTimeTable(AppState& state, Services& services, QWidget*
     gridTimeTable = new Grid(this);
     gridTimeTable->setObjectName(QStringLiteral("gridTimeTable"));
     gridTimeTable->setAccessibleName(QStringLiteral("時数集計表"));
-    gridTimeTable->setRows(kRows);
-    gridTimeTable->setCols(kCols);
     gridTimeTable->setGridFontName(QStringLiteral("ＭＳ Ｐゴシック"));
     // Small enough for "総授業時数" to stand whole in a 930-twip column.
     QFont font = gridTimeTable->font();
     font.setPointSize(8);
     gridTimeTable->setFont(font);
-    for (int r = 0; r < kRows; ++r)
-        gridTimeTable->setRowHeightTwips(r, kRowTwips);
-    // The grid shows every cell at once; its size follows the formatted widths.
-    const int frame = 2 * gridTimeTable->frameWidth();
-    gridTimeTable->setFixedSize(twipsToPixels(kCols * kColumnTwips) + frame + 1,
-                                twipsToPixels(kRows * kRowTwips) + frame + 1);
     gridTimeTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_order = basicCatalogue().tallyOrder;
+    sizeGrid();
     gridTimeTable->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     cmdCloseTimeTable = new QPushButton(QStringLiteral("閉じる"), this);
@@ -99,9 +97,14 @@ frmDispTimeTable::frmDispTimeTable(AppState& state, Services& services, QWidget*
     buttons->addStretch();
     buttons->addWidget(cmdCloseTimeTable);
 
+    lblSurplus = new QLabel(this);
+    lblSurplus->setObjectName(QStringLiteral("lblSurplus"));
+    lblSurplus->hide();
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(mvTimeTable, 0, Qt::AlignHCenter);
     layout->addWidget(gridTimeTable, 0, Qt::AlignHCenter);
+    layout->addWidget(lblSurplus);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -125,26 +128,56 @@ void frmDispTimeTable::Form_Activate()
 
         const QDate opening = tallyOpeningDate(m_state);
         mvTimeTable->setDisplayedDate(opening);
-        if (gridTimeTable->colWidthTwips(3) != kColumnTwips)
+        // Formatted once, and again only when the plan's catalogue has other rows or columns.
+        const Catalogue& catalogue = m_state.catalogue();
+        const bool showsStandard = catalogue.showsStandard && standardCourseOf(m_state.intYear);
+        if (gridTimeTable->colWidthTwips(3) != kColumnTwips || m_order != catalogue.tallyOrder ||
+            m_showsStandard != showsStandard) {
+            m_order = catalogue.tallyOrder;
+            m_showsStandard = showsStandard;
             formatGrid();
+        }
         subDispHoliday();
         mvTimeTable_DateClick(opening);
     });
 }
 
+int frmDispTimeTable::colCount() const
+{
+    return m_showsStandard ? kCols + kStandardCols : kCols;
+}
+
+void frmDispTimeTable::sizeGrid()
+{
+    const int rows = rowCount();
+    const int cols = colCount();
+    gridTimeTable->setRows(rows);
+    gridTimeTable->setCols(cols);
+    for (int r = 0; r < rows; ++r)
+        gridTimeTable->setRowHeightTwips(r, kRowTwips);
+    // The grid shows every cell at once; its size follows the formatted widths.
+    const int frame = 2 * gridTimeTable->frameWidth();
+    gridTimeTable->setFixedSize(twipsToPixels(cols * kColumnTwips) + frame + 1,
+                                twipsToPixels(rows * kRowTwips) + frame + 1);
+}
+
 void frmDispTimeTable::formatGrid()
 {
-    for (int c = 0; c < kCols; ++c)
+    const int rows = rowCount();
+    const int cols = colCount();
+    sizeGrid();
+    lblSurplus->setVisible(m_showsStandard);
+    for (int c = 0; c < cols; ++c)
         gridTimeTable->setColWidthTwips(c, kColumnTwips);
-    for (int c = 0; c < kCols; ++c) {
+    for (int c = 0; c < cols; ++c) {
         gridTimeTable->setTextMatrix(0, c, QString::fromUtf16(kColumnHeadings[c]));
         gridTimeTable->setCellCentered(0, c);
     }
-    for (int r = 1; r < kRows; ++r) {
-        const Field field = kTallyOrder[static_cast<std::size_t>(r - 1)];
+    for (int r = 1; r < rows; ++r) {
+        const Field field = m_order[static_cast<std::size_t>(r - 1)];
         gridTimeTable->setTextMatrix(r, 0, tallyLabel(field));
         gridTimeTable->setCellCentered(r, 0);
-        for (int c = 1; c < kCols; ++c) {
+        for (int c = 1; c < cols; ++c) {
             gridTimeTable->setTextMatrix(r, c, QString());
             QTableWidgetItem* cell = gridTimeTable->item(r, c);
             cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -153,8 +186,10 @@ void frmDispTimeTable::formatGrid()
                           tallyLabel(field) + QLatin1Char(' ') + QString::fromUtf16(kColumnHeadings[c]));
             if (c >= 4 && c <= 6)
                 gridTimeTable->setCellBackColor(r, c, kTermBack);
-            else if (c >= 7)
+            else if (c >= 7 && c < kCols)
                 gridTimeTable->setCellBackColor(r, c, kYearBack);
+            else if (c >= kCols)
+                gridTimeTable->setCellBackColor(r, c, kStandardBack);
         }
     }
 }
@@ -178,6 +213,7 @@ void frmDispTimeTable::mvTimeTable_DateClick(const QDate& date)
         fillBlock(1, tally.week);
         fillBlock(4, tally.termBlock);
         fillBlock(7, tally.year);
+        fillStandard();
     } catch (const MirteError& e) {
         // No figure of another week may stay on screen under this week's selection.
         clearFigures();
@@ -189,8 +225,8 @@ void frmDispTimeTable::mvTimeTable_DateClick(const QDate& date)
 
 void frmDispTimeTable::fillBlock(int firstColumn, const TallyBlock& block)
 {
-    for (int r = 1; r < kRows; ++r) {
-        const Field field = kTallyOrder[static_cast<std::size_t>(r - 1)];
+    for (int r = 1; r < rowCount(); ++r) {
+        const Field field = m_order[static_cast<std::size_t>(r - 1)];
         gridTimeTable->setTextMatrix(r, firstColumn, UnitsToText(block.plan[field]));
         gridTimeTable->setTextMatrix(r, firstColumn + 1, UnitsToText(block.actual[field]));
         const int diffColumn = firstColumn + 2;
@@ -204,10 +240,52 @@ void frmDispTimeTable::fillBlock(int firstColumn, const TallyBlock& block)
     }
 }
 
+void frmDispTimeTable::fillStandard()
+{
+    if (!m_showsStandard)
+        return;
+    const StandardComparison c = compareWithStandard(m_state);
+    for (int r = 1; r < rowCount(); ++r)
+        for (int col = kCols; col < kCols + kStandardCols; ++col)
+            gridTimeTable->setTextMatrix(r, col, QString());
+    for (const StandardComparisonRow& row : c.rows) {
+        const auto at = std::find(m_order.begin(), m_order.end(), row.field);
+        if (at == m_order.end())
+            continue;
+        const int r = static_cast<int>(at - m_order.begin()) + 1;
+        const Units planDiff = sub16(row.figures.plan, row.figures.standard);
+        const Units actualDiff = sub16(row.figures.actual, row.figures.standard);
+        gridTimeTable->setTextMatrix(r, kCols, UnitsToText(row.figures.standard));
+        gridTimeTable->setCellForeColor(r, kCols + 1, differenceColor(planDiff));
+        gridTimeTable->setTextMatrix(r, kCols + 1, UnitsToText(planDiff));
+        gridTimeTable->setCellForeColor(r, kCols + 2, differenceColor(actualDiff));
+        gridTimeTable->setTextMatrix(r, kCols + 2, UnitsToText(actualDiff));
+    }
+    if (!c.course) {
+        lblSurplus->setText(QStringLiteral("学年が決まると標準授業時数と比べます。"));
+        return;
+    }
+    const Units surplus = sub16(c.total.plan, c.total.standard);
+    const Units actualLeft = sub16(c.total.standard, c.total.actual);
+    const QString planText = surplus >= 0
+                                 ? QStringLiteral("余剰時数（年間計画）　%1").arg(UnitsToText(surplus))
+                                 : QStringLiteral("標準に足りない時数（年間計画）　%1")
+                                       .arg(UnitsToText(static_cast<Units>(-surplus)));
+    const QString text =
+        QStringLiteral(
+            "標準の総授業時数 %1（クラブ・児童会・学校行事を除く）　%2　　実績 %3（標準まであと %4）")
+            .arg(UnitsToText(c.total.standard), planText, UnitsToText(c.total.actual),
+                 UnitsToText(actualLeft > 0 ? actualLeft : Units(0)));
+    lblSurplus->setText(text);
+    lblSurplus->setStyleSheet(surplus < 0 ? QStringLiteral("color: rgb(255, 0, 0);")
+                                          : QStringLiteral("color: rgb(0, 0, 255);"));
+    lblSurplus->setAccessibleName(text);
+}
+
 void frmDispTimeTable::clearFigures()
 {
-    for (int r = 1; r < kRows; ++r)
-        for (int c = 1; c < kCols; ++c)
+    for (int r = 1; r < rowCount(); ++r)
+        for (int c = 1; c < colCount(); ++c)
             gridTimeTable->setTextMatrix(r, c, QString());
 }
 

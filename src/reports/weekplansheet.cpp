@@ -52,8 +52,13 @@ void lesson(const AppState& state, Printer& p, int weekName, int period, const Q
         return;
     const double x = 1750 + kColumnWidth * (weekName - 1);
     const double y = 3250 + kRowHeight * period;
-    const int picture = fncPictIndex(initial, state.intGrade);
-    if (picture >= 0 && picture < kSheetPictureCount) {
+    int picture = fncPictIndex(initial, state.intGrade);
+    // The later subjects have a picture in the plans whose catalogue has them (any grade).
+    if (picture < 0 && state.catalogue().holdsLaterInitial(initial))
+        picture = state.catalogue().fieldOfInitial(initial.at(0)) == Field::gaikokugo
+                      ? kSheetGaikokugo
+                      : kSheetGaikokugokatsudou;
+    if (picture >= 0 && picture < kAllSheetPictures) {
         p.paintPicture(sheetPicture(picture), x, y, kPicture, kPicture);
     } else {
         // 児童会, 行事, 打切り and spare time have no picture: their name stands in the cell.

@@ -8,7 +8,7 @@ UnitCounts registeredHours(const AppState& state, const QDate& until)
     // A year of its own, so that the plan's stored results stay as the tally window left them.
     const std::unique_ptr<RivoYearTotal> year = makeYearWithTerms();
     assignDaysToTerms(*year, *state.objDayChain, until);
-    full_calculate(*year, state.strTimeCredit);
+    full_calculate(*year, state.strTimeCredit, state.catalogue());
     return *year;
 }
 

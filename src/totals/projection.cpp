@@ -5,12 +5,16 @@
 #include "calendar/schooldaycount.h"
 #include "totals/weektotals.h"
 
-const std::array<Field, 16> kProjectionFields = {
-    Field::kokugo,   Field::syakai,   Field::sannsuu,      Field::rika,
-    Field::seikatsu, Field::onngaku,  Field::zukou,        Field::katei,
-    Field::taiiku,   Field::sougou,   Field::doutoku,      Field::gakkyuukatsudou,
-    Field::kurabu,   Field::jidoukai, Field::gakkougyouji, Field::uchikiri,
-};
+QString planRowCaption(Field field)
+{
+    switch (field) {
+    case Field::kurabu: return QStringLiteral("ｸﾗﾌﾞ");
+    case Field::gakkougyouji: return QStringLiteral("行事");
+    case Field::uchikiri: return QStringLiteral("打切");
+    case Field::yobi: return QStringLiteral("予備");
+    default: return fieldLabel(field);
+    }
+}
 
 ProjectionTable projectPlan(const AppState& state)
 {
@@ -27,24 +31,26 @@ ProjectionTable projectPlan(const AppState& state)
         termRow[static_cast<std::size_t>(w)] = add16(termRow[static_cast<std::size_t>(w)], 1);
     }
 
+    const Catalogue& catalogue = state.catalogue();
     // Units each subject gets on one Monday … Saturday of the timetable.
     std::array<UnitCounts, 7> perWeekday{};
     const RivoDayTime* day = state.objWeekTimetable ? state.objWeekTimetable->objFirstDay : nullptr;
     for (int n = 1; n <= 6 && day; ++n, day = day->objNextDay.get())
-        sumDays(perWeekday[static_cast<std::size_t>(n)], day, day, state.strTimeCredit);
+        sumDays(perWeekday[static_cast<std::size_t>(n)], day, day, state.strTimeCredit, catalogue);
 
-    ProjectionTable table{};
+    const std::vector<Field>& rows = catalogue.planRows;
+    ProjectionTable table(rows.size() + 1);
     for (std::size_t t = 0; t < 4; ++t) {
-        for (std::size_t row = 0; row < kProjectionFields.size(); ++row) {
-            Units value = 0;
-            for (std::size_t n = 1; n <= 6; ++n)
-                value = add16(value, mul16(days[t][n], perWeekday[n][kProjectionFields[row]]));
-            table[row][t] = value;
-        }
         Units total = 0;
-        for (std::size_t row = 0; row < 17; ++row)
-            total = add16(total, table[row][t]);
-        table[17][t] = total;
+        for (std::size_t row = 0; row < rows.size(); ++row) {
+            Units value = 0;
+            if (rows[row] != Field::yobi) // the timetable plans no spare time
+                for (std::size_t n = 1; n <= 6; ++n)
+                    value = add16(value, mul16(days[t][n], perWeekday[n][rows[row]]));
+            table[row][t] = value;
+            total = add16(total, value);
+        }
+        table[rows.size()][t] = total;
     }
     return table;
 }

@@ -23,7 +23,7 @@ UnitCounts weekActual(const AppState& state, const QDate& first, const QDate& la
             week.objLastDay = day;
         }
     }
-    calculate(week, state.strTimeCredit);
+    calculate(week, state.strTimeCredit, state.catalogue());
     return week;
 }
 
@@ -39,6 +39,8 @@ TallyBlock compareCounts(const UnitCounts& plan, const UnitCounts& actual)
 {
     TallyBlock block{plan, actual, {}};
     for (Field f : kAllFields)
+        block.diff[static_cast<std::size_t>(f)] = unitDifference(plan[f], actual[f]);
+    for (Field f : kLaterFields)
         block.diff[static_cast<std::size_t>(f)] = unitDifference(plan[f], actual[f]);
     return block;
 }
@@ -65,7 +67,7 @@ Tally computeTally(AppState& state, const QDate& date)
     tally.term = termOfMonth(range.first.month());
 
     // The timetable's totals are recomputed so that a change of period lengths shows at once.
-    calculate(*state.objWeekTimetable, state.strTimeCredit);
+    calculate(*state.objWeekTimetable, state.strTimeCredit, state.catalogue());
     tally.week = compareCounts(*state.objWeekTimetable, weekActual(state, range.first, range.last));
 
     computeYearResult(state);

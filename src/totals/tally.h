@@ -12,7 +12,7 @@ struct TallyBlock {
     UnitCounts plan;
     UnitCounts actual;
     // actual − plan per field (indexed by the Field value); empty where it leaves 16 bits.
-    std::array<std::optional<Units>, kFieldCount> diff{};
+    std::array<std::optional<Units>, kFieldSlots> diff{};
 
     std::optional<Units> difference(Field field) const { return diff[static_cast<std::size_t>(field)]; }
 };
@@ -31,7 +31,7 @@ std::optional<Units> unitDifference(Units plan, Units actual);
 // Plan and actual side by side with their differences.
 TallyBlock compareCounts(const UnitCounts& plan, const UnitCounts& actual);
 
-// Row labels of the tally, in kTallyOrder (クラブ written in half-width katakana).
+// Row labels of the tally, in the tally order of the catalogue (クラブ written in half-width katakana).
 QString tallyLabel(Field field);
 
 // Recomputes the week's actual hours and the term and year results (stored in objYearResult), and

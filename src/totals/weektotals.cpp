@@ -1,9 +1,9 @@
 #include "totals/weektotals.h"
 
-#include "core/subjects.h"
+#include "core/catalogue.h"
 
 void sumDays(UnitCounts& totals, const RivoDayTime* first, const RivoDayTime* last,
-             const TimeCredit& strTimeCredit)
+             const TimeCredit& strTimeCredit, const Catalogue& catalogue)
 {
     totals.clearCounts();
     for (const RivoDayTime* day = first; day; day = day->objNextDay.get()) {
@@ -16,7 +16,7 @@ void sumDays(UnitCounts& totals, const RivoDayTime* first, const RivoDayTime* la
                 const QChar digit = lengths.at(j);
                 if (digit < u'0' || digit > u'9')
                     continue;
-                if (const auto field = fieldOfInitial(subjects.at(j)))
+                if (const auto field = catalogue.fieldOfInitial(subjects.at(j)))
                     totals[*field] = add16(totals[*field], digit.unicode() - u'0');
             }
         }
@@ -26,12 +26,22 @@ void sumDays(UnitCounts& totals, const RivoDayTime* first, const RivoDayTime* la
     totals.recomputeSubtotals();
 }
 
+void calculate(RivoWeekTotal& week, const TimeCredit& strTimeCredit, const Catalogue& catalogue)
+{
+    sumDays(week, week.objFirstDay, week.objLastDay, strTimeCredit, catalogue);
+}
+
+void calculate(RivoSeasonTotal& term, const TimeCredit& strTimeCredit, const Catalogue& catalogue)
+{
+    sumDays(term, term.objFirstDay, term.objLastDay, strTimeCredit, catalogue);
+}
+
 void calculate(RivoWeekTotal& week, const TimeCredit& strTimeCredit)
 {
-    sumDays(week, week.objFirstDay, week.objLastDay, strTimeCredit);
+    calculate(week, strTimeCredit, basicCatalogue());
 }
 
 void calculate(RivoSeasonTotal& term, const TimeCredit& strTimeCredit)
 {
-    sumDays(term, term.objFirstDay, term.objLastDay, strTimeCredit);
+    calculate(term, strTimeCredit, basicCatalogue());
 }

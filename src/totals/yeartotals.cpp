@@ -15,12 +15,17 @@ void calculate(RivoYearTotal& year)
     year.recomputeSubtotals();
 }
 
-void full_calculate(RivoYearTotal& year, const TimeCredit& strTimeCredit)
+void full_calculate(RivoYearTotal& year, const TimeCredit& strTimeCredit, const Catalogue& catalogue)
 {
     for (RivoSeasonTotal* term : year.terms())
         if (term)
-            calculate(*term, strTimeCredit);
+            calculate(*term, strTimeCredit, catalogue);
     calculate(year);
+}
+
+void full_calculate(RivoYearTotal& year, const TimeCredit& strTimeCredit)
+{
+    full_calculate(year, strTimeCredit, basicCatalogue());
 }
 
 void assignDaysToTerms(RivoYearTotal& result, RivoDayTime& head, const QDate& until)
@@ -44,5 +49,5 @@ void assignDaysToTerms(RivoYearTotal& result, RivoDayTime& head, const QDate& un
 void computeYearResult(AppState& state)
 {
     assignDaysToTerms(*state.objYearResult, *state.objDayChain);
-    full_calculate(*state.objYearResult, state.strTimeCredit);
+    full_calculate(*state.objYearResult, state.strTimeCredit, state.catalogue());
 }

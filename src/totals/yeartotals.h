@@ -7,7 +7,9 @@
 // The year's fields from its terms as they stand; subtotals from the summed subject fields.
 // A missing term adds nothing.
 void calculate(RivoYearTotal& year);
-// Each term from its days first, then the year.
+// Each term from its days first, then the year (initials counted as the catalogue says; without
+// one, as the basic catalogue does).
+void full_calculate(RivoYearTotal& year, const TimeCredit& strTimeCredit, const Catalogue& catalogue);
 void full_calculate(RivoYearTotal& year, const TimeCredit& strTimeCredit);
 
 // Points each term's range at its registered days: April–July, August–December, January–March.

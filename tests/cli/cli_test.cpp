@@ -645,3 +645,104 @@ TEST_F(Cli, PrintRefusesWrongArgumentsAndBadFiles)
     EXPECT_TRUE(r.err.startsWith(bad + u":"_s)) << r.err.toStdString();
     EXPECT_FALSE(QFile::exists(pdf)) << "nothing is printed from a file that cannot be read";
 }
+
+// ---------------------------------------------------------------------------------------------
+// Later subjects and the standard hours
+
+namespace {
+
+// Grade 5 of 2024 (Monday 1333330, Tuesday 1333331): Monday 15 April 国外算体理 in periods 1–5,
+// Tuesday 16 April 外外算体理社 in periods 1–6, the last of one unit.
+AppState plan2024()
+{
+    const QString e = QString(QChar(0x3000));
+    AppState s = makePlan(2024, 5);
+    s.objYearBase->kokugo = 525;
+    s.objYearBase->gaikokugo = 210;
+    s.objYearBase->recomputeSubtotals();
+    auto terms = s.objYearPlan->terms();
+    terms[0]->gaikokugo = 72;
+    terms[1]->gaikokugo = 78;
+    terms[2]->gaikokugo = 60;
+    for (RivoSeasonTotal* t : terms)
+        t->recomputeSubtotals();
+    calculate(*s.objYearPlan);
+    addDay(s, QDate(2024, 4, 15), e + u"国外算体理　"_s);
+    addDay(s, QDate(2024, 4, 16), e + u"外外算体理社"_s);
+    return s;
+}
+
+} // namespace
+
+TEST_F(Cli, TallyOf2024CountsForeignLanguageInsideTheSubjectSubtotal)
+{
+    const CliRun r =
+        cli({u"tally"_s, save(plan2024(), u"p.rv"_s), u"--date"_s, u"2024-04-17"_s, u"--json"_s});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QJsonObject root = r.json().object();
+    const QJsonObject weekActual = root[u"week"_s].toObject()[u"actual"_s].toObject();
+    EXPECT_EQ(field(weekActual, "gaikokugo"), 9);
+    EXPECT_EQ(field(weekActual, "KyoukaSyoukei"), 31);
+    EXPECT_EQ(field(weekActual, "gaikokugokatsudou"), 0);
+    EXPECT_EQ(field(root[u"year"_s].toObject()[u"plan"_s], "gaikokugo"), 210);
+    EXPECT_EQ(field(root[u"year"_s].toObject()[u"diff"_s], "gaikokugo"), 9 - 210);
+    // The rows keep the tally window's order: 外国語 right before 教科小計.
+    // (QJsonObject sorts its keys, so the order is looked for in the text.)
+    EXPECT_LT(r.out.indexOf(u"\"taiiku\""_s), r.out.indexOf(u"\"gaikokugo\""_s));
+    EXPECT_LT(r.out.indexOf(u"\"gaikokugo\""_s), r.out.indexOf(u"\"KyoukaSyoukei\""_s));
+
+    const CliRun text = cli({u"tally"_s, save(plan2024(), u"p.rv"_s), u"--date"_s, u"2024-04-17"_s});
+    ASSERT_EQ(text.exitCode, 0);
+    EXPECT_TRUE(text.out.contains(u"外国語"_s));
+    EXPECT_TRUE(text.out.contains(u"外国語活動"_s));
+}
+
+TEST_F(Cli, PlanOf2005HasNoLaterSubjectInItsTally)
+{
+    AppState s = makePlan(2005, 5);
+    const CliRun r = cli({u"tally"_s, save(s, u"p.rv"_s), u"--json"_s});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_FALSE(r.out.contains(u"gaikokugo"_s));
+    EXPECT_EQ(r.json().object()[u"year"_s].toObject()[u"plan"_s].toObject().size(), 21);
+}
+
+TEST_F(Cli, StandardComparesBasePlanAndActualWithTheGrade)
+{
+    const CliRun r = cli({u"standard"_s, save(plan2024(), u"p.rv"_s), u"--json"_s});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QJsonObject root = r.json().object();
+    EXPECT_EQ(root[u"schoolYear"_s].toInt(), 2024);
+    EXPECT_EQ(root[u"grade"_s].toInt(), 5);
+    EXPECT_EQ(root[u"course"_s].toString(), u"2017"_s);
+    const QJsonArray rows = root[u"rows"_s].toArray();
+    // Grade 5: 国 社 算 理 音 図 家 体 外 総 道 学.
+    ASSERT_EQ(rows.size(), 12);
+    EXPECT_EQ(rows[0].toObject()[u"field"_s].toString(), u"kokugo"_s);
+    EXPECT_EQ(field(rows[0], "standard"), 525);
+    EXPECT_EQ(field(rows[0], "base"), 525);
+    EXPECT_EQ(field(rows[0], "plan"), 0);
+    EXPECT_EQ(field(rows[0], "actual"), 3);
+    EXPECT_EQ(rows[8].toObject()[u"field"_s].toString(), u"gaikokugo"_s);
+    EXPECT_EQ(field(rows[8], "standard"), 210);
+    EXPECT_EQ(field(rows[8], "plan"), 210);
+    EXPECT_EQ(field(rows[8], "actual"), 9);
+    EXPECT_EQ(field(root[u"total"_s], "standard"), 3045);
+    EXPECT_EQ(field(root[u"total"_s], "base"), 735);
+    EXPECT_EQ(field(root[u"total"_s], "plan"), 210);
+    EXPECT_EQ(field(root[u"total"_s], "actual"), 31);
+
+    const CliRun text = cli({u"standard"_s, save(plan2024(), u"p.rv"_s)});
+    ASSERT_EQ(text.exitCode, 0);
+    EXPECT_TRUE(text.out.contains(u"平成29年告示"_s));
+    // 210 planned against 3045: 945 hours short of the standard.
+    EXPECT_TRUE(text.out.contains(u"標準に足りない時数（計画）　945.0"_s)) << text.out.toStdString();
+
+    // The 1989 course for 2001; no grade, no standard.
+    const CliRun old = cli({u"standard"_s, save(makePlan(2001, 4), u"o.rv"_s), u"--json"_s});
+    ASSERT_EQ(old.exitCode, 0);
+    EXPECT_EQ(old.json().object()[u"course"_s].toString(), u"1989"_s);
+    EXPECT_EQ(field(old.json().object()[u"total"_s], "standard"), 3045);
+    AppState noGrade = makePlan(2001, 4);
+    noGrade.intGrade = 0;
+    EXPECT_EQ(cli({u"standard"_s, save(noGrade, u"n.rv"_s)}).exitCode, 1);
+}

@@ -29,7 +29,7 @@ void setTimetable(AppState& state, const std::array<QString, 6>& subjects)
         day->strSubject = s;
         day = day->objNextDay.get();
     }
-    calculate(*state.objWeekTimetable, state.strTimeCredit);
+    calculate(*state.objWeekTimetable, state.strTimeCredit, state.catalogue());
 }
 
 void addDayOff(AppState& state, const QDate& date)

@@ -5,7 +5,9 @@
 #include "platform/monthcalendar.h"
 #include "reportsfixture.h"
 #include "testservices.h"
+#include "totals/yeartotals.h"
 
+#include <QLabel>
 #include <QAccessible>
 #include <QApplication>
 #include <QPushButton>
@@ -287,6 +289,62 @@ TEST_F(TallyWindow, CloseHidesTheWindowAndTheNextShowingStartsAfresh)
     EXPECT_EQ(calendar().selectionStart(), QDate(2001, 12, 3));
     EXPECT_EQ(cell(kSannsuu, 2), QStringLiteral("1.0"));
     EXPECT_EQ(cell(0, 1), QStringLiteral("週･計画"));
+}
+
+// A 2024 grade 5 plan: 外国語 gets its row inside 教科小計, 外国語活動 its row after 道徳, and the
+// year's plan and results stand beside the standard hours.
+TEST_F(TallyWindow, PlanOf2024HasTheLaterSubjectsAndTheStandard)
+{
+    auto s = makePlan(2024, 5);
+    timetableDay(*s, 1).strSubject = kE + QStringLiteral("国外算体") + kE + kE;
+    auto terms = s->objYearPlan->terms();
+    terms[0]->gaikokugo = 72;
+    terms[1]->gaikokugo = 78;
+    terms[2]->gaikokugo = 60;
+    for (auto* t : terms)
+        t->recomputeSubtotals();
+    calculate(*s->objYearPlan);
+    record(*s, {2024, 4, 15}, kE + QStringLiteral("外外算体") + kE + kE);
+    open(std::move(s));
+    pick({2024, 4, 17});
+
+    ASSERT_EQ(grid().rows(), 24);
+    EXPECT_EQ(cell(10, 0), QStringLiteral("外国語"));
+    EXPECT_EQ(cell(11, 0), QStringLiteral("教科小計"));
+    EXPECT_EQ(cell(14, 0), QStringLiteral("外国語活動"));
+    // Week: 外 planned 1.0, taught 2.0 (Monday 15 April, 45-minute periods 1 and 2).
+    EXPECT_EQ(cell(10, 1), QStringLiteral("1.0"));
+    EXPECT_EQ(cell(10, 2), QStringLiteral("2.0"));
+    EXPECT_EQ(cell(11, 2), QStringLiteral("4.0"));
+    // Year: planned 70.0, taught 2.0.
+    EXPECT_EQ(cell(10, 7), QStringLiteral("70.0"));
+    EXPECT_EQ(cell(10, 8), QStringLiteral("2.0"));
+    // The standard of grade 5 (2017 course): 外国語 70, 国語 175; 外国語活動 none; クラブ none.
+    ASSERT_EQ(grid().cols(), 13);
+    EXPECT_EQ(cell(0, 10), QStringLiteral("標準時数"));
+    EXPECT_EQ(cell(10, 10), QStringLiteral("70.0"));
+    EXPECT_EQ(cell(10, 11), QStringLiteral("0.0"));
+    EXPECT_EQ(grid().cellForeColor(10, 11), kBlack);
+    EXPECT_EQ(cell(10, 12), QStringLiteral("-68.0"));
+    EXPECT_EQ(grid().cellForeColor(10, 12), kRed);
+    EXPECT_EQ(cell(1, 10), QStringLiteral("175.0"));
+    EXPECT_EQ(cell(14, 10), QString());
+    EXPECT_EQ(cell(16, 10), QString());
+    const auto* surplus = window->findChild<QLabel*>(QStringLiteral("lblSurplus"));
+    ASSERT_NE(surplus, nullptr);
+    // 70 planned against 1015: 945 short.
+    EXPECT_TRUE(surplus->text().contains(QStringLiteral("標準に足りない時数（年間計画）　945.0")))
+        << surplus->text().toStdString();
+}
+
+TEST_F(TallyWindow, PlanOf2005KeepsTheTwentyOneRowsAndTenColumns)
+{
+    open(tallyPlan(2005));
+    pick({2005, 10, 12});
+    EXPECT_EQ(grid().rows(), 22);
+    EXPECT_EQ(grid().cols(), 10);
+    EXPECT_EQ(cell(10, 0), QStringLiteral("教科小計"));
+    EXPECT_FALSE(window->findChild<QLabel*>(QStringLiteral("lblSurplus"))->isVisible());
 }
 
 // The keyboard moves through the window: Tab never stays in the grid, Escape closes the window.

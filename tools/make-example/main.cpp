@@ -70,7 +70,7 @@ AppState samplePlan()
         weekday->strSubject = subjects;
         weekday = weekday->objNextDay.get();
     }
-    calculate(*s.objWeekTimetable, s.strTimeCredit);
+    calculate(*s.objWeekTimetable, s.strTimeCredit, s.catalogue());
 
     // Base hours of grade 3 in lesson hours; the plan splits them over the terms.
     const QMap<Field, int> baseHours = {

@@ -6,6 +6,7 @@
 int runCheck(const QStringList& arguments, CliContext& context);
 int runTally(const QStringList& arguments, CliContext& context);
 int runProjection(const QStringList& arguments, CliContext& context);
+int runStandard(const QStringList& arguments, CliContext& context);
 int runSchoolDays(const QStringList& arguments, CliContext& context);
 int runHolidays(const QStringList& arguments, CliContext& context);
 int runRestDays(const QStringList& arguments, CliContext& context);

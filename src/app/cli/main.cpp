@@ -21,6 +21,8 @@ const Command kCommands[] = {
     {"tally", "FILE [--date YYYY-MM-DD] [--json | --csv [--encoding cp932]]",
      u"その日の週・学期・年間の計画・実績・増減（時数集計表）", runTally},
     {"projection", "FILE [--json]", u"週間時間割から見込んだ学期ごと・年間の時数", runProjection},
+    {"standard", "FILE [--json]", u"学年の標準授業時数と基本時数・年間計画・年間実績の比較（余剰時数）",
+     runStandard},
     {"schooldays", "FILE [--json]", u"学期ごと・年間の授業日数", runSchoolDays},
     {"holidays", "YEAR [--autumn-equinox DAY] [--vernal-equinox DAY] [--json]",
      u"その年度（2000～2030）の祝日14件（日曜は振替休日へ）", runHolidays},

@@ -14,11 +14,10 @@ int runProjection(const QStringList& arguments, CliContext& context)
     const AppState plan = openPlan(args.positional[0]);
     const ProjectionTable table = projectPlan(plan);
 
-    // Rows 1–16 are the subjects, 17 the spare time, 18 the total.
-    auto rowField = [](std::size_t row) {
-        if (row < kProjectionFields.size())
-            return fieldName(kProjectionFields[row]);
-        return row == 16 ? u"yobi"_s : u"total"_s;
+    // One row per plan row of the plan's catalogue (spare time among them), then the total.
+    const std::vector<Field>& rows = plan.catalogue().planRows;
+    auto rowField = [&rows](std::size_t row) {
+        return row < rows.size() ? fieldName(rows[row]) : u"total"_s;
     };
 
     if (args.has(u"--json"_s)) {
@@ -37,18 +36,17 @@ int runProjection(const QStringList& arguments, CliContext& context)
         return kExitOk;
     }
 
-    // The captions of the annual plan page's projection grid.
-    static const char16_t* const kCaptions[kProjectionRows] = {
-        u"国語", u"社会", u"算数", u"理科", u"生活",   u"音楽", u"図工", u"家庭", u"体育",
-        u"総合", u"道徳", u"学活", u"ｸﾗﾌﾞ", u"児童会", u"行事", u"打切", u"予備", u"計"};
-    constexpr int kLabelWidth = 8;
+    // The captions of the annual plan page's projection grid, wide enough for the longest.
+    int labelWidth = 8;
+    for (Field f : rows)
+        labelWidth = std::max(labelWidth, displayWidth(planRowCaption(f)) + 2);
     constexpr int kCellWidth = 9;
-    QString line = padRight(u"教科"_s, kLabelWidth);
+    QString line = padRight(u"教科"_s, labelWidth);
     for (const QString& h : {u"1学期"_s, u"2学期"_s, u"3学期"_s, u"年間"_s})
         line += padLeft(h, kCellWidth);
     context.out << line << u'\n';
     for (std::size_t r = 0; r < table.size(); ++r) {
-        line = padRight(QString::fromUtf16(kCaptions[r]), kLabelWidth);
+        line = padRight(r < rows.size() ? planRowCaption(rows[r]) : u"計"_s, labelWidth);
         for (Units u : table[r])
             line += padLeft(UnitsToText(u), kCellWidth);
         context.out << line << u'\n';

@@ -14,20 +14,20 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-Json countsJson(const UnitCounts& counts)
+Json countsJson(const UnitCounts& counts, const Catalogue& catalogue)
 {
     Json map = Json::object();
-    for (Field f : kTallyOrder)
+    for (Field f : catalogue.tallyOrder)
         map.add(fieldName(f), Json(static_cast<int>(counts[f])));
     return map;
 }
 
-Json blockJson(Json block, const TallyBlock& b)
+Json blockJson(Json block, const TallyBlock& b, const Catalogue& catalogue)
 {
-    block.add(u"plan"_s, countsJson(b.plan));
-    block.add(u"actual"_s, countsJson(b.actual));
+    block.add(u"plan"_s, countsJson(b.plan, catalogue));
+    block.add(u"actual"_s, countsJson(b.actual, catalogue));
     Json diff = Json::object();
-    for (Field f : kTallyOrder)
+    for (Field f : catalogue.tallyOrder)
         diff.add(fieldName(f), Json(b.difference(f)));
     block.add(u"diff"_s, std::move(diff));
     return block;
@@ -64,6 +64,7 @@ int runTally(const QStringList& arguments, CliContext& context)
     }
 
     const Tally tally = computeTally(plan, date);
+    const Catalogue& catalogue = plan.catalogue();
 
     if (args.has(u"--csv"_s)) {
         writeCsv(context, tallyCsvRows(tally), encoding);
@@ -75,9 +76,9 @@ int runTally(const QStringList& arguments, CliContext& context)
         Json term = Json::object();
         term.add(u"number"_s, tally.term);
         Json root = Json::object();
-        root.add(u"week"_s, blockJson(std::move(week), tally.week));
-        root.add(u"term"_s, blockJson(std::move(term), tally.termBlock));
-        root.add(u"year"_s, blockJson(Json::object(), tally.year));
+        root.add(u"week"_s, blockJson(std::move(week), tally.week, catalogue));
+        root.add(u"term"_s, blockJson(std::move(term), tally.termBlock, catalogue));
+        root.add(u"year"_s, blockJson(Json::object(), tally.year, catalogue));
         context.out << root.toText() << u'\n';
         return kExitOk;
     }
@@ -94,7 +95,7 @@ int runTally(const QStringList& arguments, CliContext& context)
     for (const QString& h : headings)
         line += padLeft(h, kCellWidth);
     context.out << line << u'\n';
-    for (Field f : kTallyOrder) {
+    for (Field f : catalogue.tallyOrder) {
         line = padRight(tallyLabel(f), kLabelWidth);
         for (const TallyBlock* b : {&tally.week, &tally.termBlock, &tally.year}) {
             line += padLeft(UnitsToText(b->plan[f]), kCellWidth);

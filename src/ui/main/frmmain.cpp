@@ -29,6 +29,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -300,20 +301,53 @@ void frmMain::buildPalette()
     fraPalette = named(new QGroupBox(QStringLiteral("教科パレット"), fraSubject),
                        QStringLiteral("fraPalette"), QStringLiteral("教科パレット"));
     fraPalette->setGeometry(twipsRect(kPaletteLeft, kPaletteTop, kPaletteWidth, kPaletteHeight));
-    for (int i = 0; i < kPaletteSubjectCount; ++i) {
-        const QString caption = QString::fromUtf16(kSubjects[std::size_t(i)].name);
-        auto* button =
-            named(new QPushButton(caption, fraPalette), QStringLiteral("cmdSubject_%1").arg(i), caption);
-        // Even indexes down the first column, odd ones down the second.
-        button->setGeometry(twipsRect(kSubjectColumnLeft[i % 2], kSubjectRowTop + (i / 2) * kSubjectRowStep,
-                                      kSubjectButtonWidth, kSubjectButtonHeight));
-        // The picture travels with the button, for the period buttons and the pointer; it shows
-        // only its caption itself.
-        button->setProperty(kPictureProperty, palettePicture(i, kPalettePicturePixels));
+    // Buttons for the largest palette; applyPalette gives them the subjects of the plan's catalogue.
+    for (int i = 0; i < int(cmdSubject.size()); ++i) {
+        auto* button = named(new QPushButton(fraPalette), QStringLiteral("cmdSubject_%1").arg(i), QString());
         button->setProperty(kPaletteIndexProperty, i);
         button->installEventFilter(this);
         connect(button, &QPushButton::clicked, this, [this, i] { cmdSubject_Click(i); });
         cmdSubject[std::size_t(i)] = button;
+    }
+    applyPalette();
+}
+
+void frmMain::applyPalette()
+{
+    const Catalogue& catalogue = m_state.catalogue();
+    if (m_paletteInitials == catalogue.initials())
+        return;
+    m_paletteInitials = catalogue.initials();
+    const int count = int(catalogue.subjects.size());
+    // Sixteen subjects keep their two columns of eight; a longer palette closes its rows up to fit
+    // the same frame.
+    const int rows = (count + 1) / 2;
+    const int step = rows <= 8 ? kSubjectRowStep : (kPaletteHeight - kSubjectRowTop - 60) / rows;
+    const int height = rows <= 8 ? kSubjectButtonHeight : step - 40;
+    for (int i = 0; i < int(cmdSubject.size()); ++i) {
+        QPushButton* button = cmdSubject[std::size_t(i)];
+        if (i >= count) {
+            button->hide();
+            continue;
+        }
+        const Subject& subject = catalogue.subjects[std::size_t(i)];
+        const QString caption = QString::fromUtf16(subject.name);
+        button->setText(caption);
+        button->setAccessibleName(caption);
+        // A name longer than the sixteen subjects' ("外国語活動") gets a smaller font to fit its button.
+        QFont font = fraPalette->font();
+        const int room = twipsToPixels(kSubjectButtonWidth) - 8;
+        while (QFontMetrics(font).horizontalAdvance(caption) > room && font.pointSizeF() > 6)
+            font.setPointSizeF(font.pointSizeF() - 0.5);
+        button->setFont(font);
+        // Even indexes down the first column, odd ones down the second.
+        button->setGeometry(twipsRect(kSubjectColumnLeft[i % 2], kSubjectRowTop + (i / 2) * step,
+                                      kSubjectButtonWidth, height));
+        // The picture travels with the button, for the period buttons and the pointer; it shows
+        // only its caption itself.
+        button->setProperty(kPictureProperty,
+                            palettePicture(pictureIndexOf(QChar(subject.initial)), kPalettePicturePixels));
+        button->show();
     }
 }
 
@@ -493,6 +527,7 @@ void frmMain::Form_Activate()
             m_state.dateWeekLast = shown;
             m_state.boolCalendarShown = true;
         }
+        applyPalette();
         subDispHoliday();
         applyMenuRule();
     });
@@ -542,6 +577,7 @@ void frmMain::MonthView1_DateClick(const QDate& date)
 {
     // Only a view: should anything fail, it stops where it is and says nothing.
     try {
+        applyPalette();
         const ShownWeek week = shownWeek(m_state, date);
         MonthView1->setSelection(week.range.first, week.range.last);
         m_state.dateSelected = date;
@@ -579,7 +615,7 @@ void frmMain::fillRow(int r, const WeekRow& row)
 
     for (int j = 0; j < kPeriodCount; ++j) {
         QToolButton* button = (*c.periods)[std::size_t(j)];
-        const PeriodStamp stamp = periodStamp(row.subjects, j);
+        const PeriodStamp stamp = periodStamp(m_state.catalogue(), row.subjects, j);
         // A hidden period still holds this day's own subject, never one left from another day,
         // because registering reads every period.
         if (stamp.paletteIndex >= 0) {
@@ -760,7 +796,8 @@ void frmMain::registerOrCancel(int r)
             return; // a row outside the shown week has no day to register
         if (c.command->text() == kRegister) {
             auto day = makeRecordedDay(
-                date, subjectStringFromCaptions(rowCaptions(r), m_rowSubjects[std::size_t(r)]),
+                date,
+                subjectStringFromCaptions(m_state.catalogue(), rowCaptions(r), m_rowSubjects[std::size_t(r)]),
                 oneLineEvent(c.event->currentText()));
             setRowLocked(r, true);
             m_rowSubjects[std::size_t(r)] = day->strSubject;

@@ -124,6 +124,8 @@ private:
     void buildCalendarBand();
     void buildSubjectArea();
     void buildPalette();
+    // The palette of the plan's catalogue; nothing to do while it already shows it.
+    void applyPalette();
     void buildWeekRows();
     void buildStatusBar();
 
@@ -158,7 +160,8 @@ private:
     MonthCalendar* MonthView1 = nullptr;
     SubjectFrame* fraSubject = nullptr;
     QGroupBox* fraPalette = nullptr;
-    std::array<QPushButton*, 16> cmdSubject{};
+    std::array<QPushButton*, 18> cmdSubject{}; // the longest palette; the plan's catalogue shows its own
+    QString m_paletteInitials;                 // the catalogue the palette shows
     QLabel* lblMainComment = nullptr;
     ColumnHeading* Label7 = nullptr;
     std::array<QLabel*, kWeekRows> Label2{};

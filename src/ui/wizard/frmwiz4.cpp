@@ -4,6 +4,7 @@
 #include "platform/grid.h"
 #include "platform/twips.h"
 #include "totals/projection.h"
+#include "totals/standardcomparison.h"
 #include "totals/yeartotals.h"
 #include "ui/common/services.h"
 #include "ui/common/usercommand.h"
@@ -87,6 +88,16 @@ frmWiz4::frmWiz4(AppState& state, Services& services, Wizard& wizard, QWidget* p
     gridWiz4YearSum = new Grid(fraWiz4YearPlan);
     gridWiz4YearSum->setObjectName(QStringLiteral("gridWiz4YearSum"));
     gridWiz4YearSum->setAccessibleName(QStringLiteral("年間の計画時数と増減"));
+    gridWiz4Standard = new Grid(fraWiz4YearPlan);
+    gridWiz4Standard->setObjectName(QStringLiteral("gridWiz4Standard"));
+    gridWiz4Standard->setAccessibleName(QStringLiteral("標準授業時数"));
+    gridWiz4StandardCheck = new Grid(fraWiz4YearPlan);
+    gridWiz4StandardCheck->setObjectName(QStringLiteral("gridWiz4StandardCheck"));
+    gridWiz4StandardCheck->setAccessibleName(QStringLiteral("標準時数との比較"));
+    lblWiz4Surplus = makeLabel(fraWiz4YearPlan, QStringLiteral("lblWiz4Surplus"), QString());
+    cmdWiz4Standard =
+        makeButton(fraWiz4YearPlan, QStringLiteral("cmdWiz4Standard"), QStringLiteral("標準時数を入れる"));
+    m_rows.assign(kPlanRowFields.begin(), kPlanRowFields.end());
     prepareGrids();
 
     auto* table = new QGridLayout;
@@ -114,17 +125,14 @@ frmWiz4::frmWiz4(AppState& state, Services& services, Wizard& wizard, QWidget* p
         box->installEventFilter(this);
         return box;
     };
-    for (int r = 0; r < kPlanRows; ++r) {
-        const QString caption = kPlanRowCaptions[static_cast<std::size_t>(r)];
-        QLineEdit* base =
-            makeBox(QStringLiteral("txtWiz4YearBase_%1").arg(r), caption + QStringLiteral(" 基本時数"));
+    // Boxes for the most rows a catalogue has; applyCatalogue shows those of the plan's rows.
+    for (int r = 0; r < kMaxPlanRows; ++r) {
+        QLineEdit* base = makeBox(QStringLiteral("txtWiz4YearBase_%1").arg(r), QString());
         txtWiz4YearBase[static_cast<std::size_t>(r)] = base;
         table->addWidget(base, r + 1, 0);
     }
-    for (int i = 0; i < kPlanBoxes; ++i) {
-        const QString caption = kPlanRowCaptions[static_cast<std::size_t>(i / 3)];
-        QLineEdit* plan = makeBox(QStringLiteral("txtWiz4YearPlan_%1").arg(i),
-                                  QStringLiteral("%1 %2学期 計画").arg(caption).arg(i % 3 + 1));
+    for (int i = 0; i < 3 * kMaxPlanRows; ++i) {
+        QLineEdit* plan = makeBox(QStringLiteral("txtWiz4YearPlan_%1").arg(i), QString());
         txtWiz4YearPlan[static_cast<std::size_t>(i)] = plan;
         table->addWidget(plan, i / 3 + 1, i % 3 + 1);
     }
@@ -137,18 +145,20 @@ frmWiz4::frmWiz4(AppState& state, Services& services, Wizard& wizard, QWidget* p
         return sum;
     };
     lblWiz4BaseSum = makeSum(QStringLiteral("lblWiz4BaseSum"), QStringLiteral("基本時数 計"));
-    table->addWidget(lblWiz4BaseSum, kPlanRows + 1, 0);
+    table->addWidget(lblWiz4BaseSum, kMaxPlanRows + 1, 0);
     for (int t = 0; t < 3; ++t) {
         lblWiz4Sum[static_cast<std::size_t>(t)] =
             makeSum(QStringLiteral("lblWiz4Sum_%1").arg(t), QStringLiteral("%1学期 計").arg(t + 1));
-        table->addWidget(lblWiz4Sum[static_cast<std::size_t>(t)], kPlanRows + 1, t + 1);
+        table->addWidget(lblWiz4Sum[static_cast<std::size_t>(t)], kMaxPlanRows + 1, t + 1);
     }
 
     auto* tables = new QHBoxLayout;
     tables->setSpacing(14);
     tables->addWidget(gridWiz4YearPlan, 0, Qt::AlignTop);
+    tables->addWidget(gridWiz4Standard, 0, Qt::AlignTop);
     tables->addLayout(table);
     tables->addWidget(gridWiz4YearSum, 0, Qt::AlignTop);
+    tables->addWidget(gridWiz4StandardCheck, 0, Qt::AlignTop);
     tables->addStretch(1);
     table->setAlignment(Qt::AlignTop);
 
@@ -158,6 +168,11 @@ frmWiz4::frmWiz4(AppState& state, Services& services, Wizard& wizard, QWidget* p
     frame->addWidget(lblWiz4Comment[1]);
     frame->addSpacing(4);
     frame->addLayout(tables);
+    auto* standardRow = new QHBoxLayout;
+    standardRow->addWidget(cmdWiz4Standard);
+    standardRow->addSpacing(12);
+    standardRow->addWidget(lblWiz4Surplus, 1);
+    frame->addLayout(standardRow);
 
     cmdWiz4Before = makeBeforeButton(this, QStringLiteral("cmdWiz4Before"));
     cmdWiz4End = makeButton(this, QStringLiteral("cmdWiz4End"), QStringLiteral("完了"));
@@ -172,6 +187,8 @@ frmWiz4::frmWiz4(AppState& state, Services& services, Wizard& wizard, QWidget* p
     connect(cmdWiz4Before, &QPushButton::clicked, this, &frmWiz4::cmdWiz4Before_Click);
     connect(cmdWiz4End, &QPushButton::clicked, this, &frmWiz4::cmdWiz4End_Click);
     connect(cmdWiz4Cancel, &QPushButton::clicked, this, &frmWiz4::cmdWiz4Cancel_Click);
+    connect(cmdWiz4Standard, &QPushButton::clicked, this, &frmWiz4::cmdWiz4Standard_Click);
+    applyCatalogue();
     // Tab goes through the page as it reads: the projection, the base column, the plans row by
     // row, the year's plan, then the buttons.
     QWidget* previous = gridWiz4YearPlan;
@@ -183,15 +200,40 @@ frmWiz4::frmWiz4(AppState& state, Services& services, Wizard& wizard, QWidget* p
         chain(box);
     for (QLineEdit* box : txtWiz4YearPlan)
         chain(box);
-    for (QWidget* w : {static_cast<QWidget*>(gridWiz4YearSum), static_cast<QWidget*>(cmdWiz4Before),
+    for (QWidget* w : {static_cast<QWidget*>(gridWiz4YearSum), static_cast<QWidget*>(gridWiz4StandardCheck),
+                       static_cast<QWidget*>(cmdWiz4Standard), static_cast<QWidget*>(cmdWiz4Before),
                        static_cast<QWidget*>(cmdWiz4End), static_cast<QWidget*>(cmdWiz4Cancel)})
         chain(w);
     m_services.activation.watch(this, [this] { Form_Activate(); });
 }
 
+void frmWiz4::applyCatalogue()
+{
+    const Catalogue& catalogue = m_state.catalogue();
+    m_rows = catalogue.planRows;
+    m_showsStandard = catalogue.showsStandard && standardCourseOf(m_state.intYear);
+    for (int r = 0; r < kMaxPlanRows; ++r) {
+        const bool shown = r < rowCount();
+        const QString caption = shown ? planRowCaption(m_rows[static_cast<std::size_t>(r)]) : QString();
+        QLineEdit* base = txtWiz4YearBase[static_cast<std::size_t>(r)];
+        base->setVisible(shown);
+        base->setAccessibleName(caption + QStringLiteral(" 基本時数"));
+        for (int t = 0; t < 3; ++t) {
+            QLineEdit* plan = txtWiz4YearPlan[static_cast<std::size_t>(3 * r + t)];
+            plan->setVisible(shown);
+            plan->setAccessibleName(QStringLiteral("%1 %2学期 計画").arg(caption).arg(t + 1));
+        }
+    }
+    gridWiz4Standard->setVisible(m_showsStandard);
+    gridWiz4StandardCheck->setVisible(m_showsStandard);
+    lblWiz4Surplus->setVisible(m_showsStandard);
+    cmdWiz4Standard->setVisible(m_showsStandard);
+}
+
 void frmWiz4::prepareGrids()
 {
-    fitGrid(gridWiz4YearPlan, 19, 5, kLeftColumnPixels);
+    const int gridRows = rowCount() + 2;
+    fitGrid(gridWiz4YearPlan, gridRows, 5, kLeftColumnPixels);
     const std::array<QString, 5> heading = {QStringLiteral("教科"), QStringLiteral("1学期"),
                                             QStringLiteral("2学期"), QStringLiteral("3学期"),
                                             QStringLiteral("年間")};
@@ -199,34 +241,57 @@ void frmWiz4::prepareGrids()
         gridWiz4YearPlan->setTextMatrix(0, c, heading[static_cast<std::size_t>(c)]);
         gridWiz4YearPlan->setCellCentered(0, c);
     }
-    for (int r = 0; r < kPlanRows; ++r) {
-        gridWiz4YearPlan->setTextMatrix(r + 1, 0, kPlanRowCaptions[static_cast<std::size_t>(r)]);
+    for (int r = 0; r < rowCount(); ++r) {
+        gridWiz4YearPlan->setTextMatrix(r + 1, 0, planRowCaption(m_rows[static_cast<std::size_t>(r)]));
         gridWiz4YearPlan->setCellCentered(r + 1, 0);
     }
-    gridWiz4YearPlan->setTextMatrix(18, 0, QStringLiteral("計"));
-    gridWiz4YearPlan->setCellCentered(18, 0);
+    gridWiz4YearPlan->setTextMatrix(gridRows - 1, 0, QStringLiteral("計"));
+    gridWiz4YearPlan->setCellCentered(gridRows - 1, 0);
+    // A caption longer than the sixteen subjects' ("外国語活動") widens the caption column alone.
+    int captionPixels = kLeftColumnPixels;
+    for (Field f : m_rows)
+        captionPixels = std::max(captionPixels,
+                                 gridWiz4YearPlan->fontMetrics().horizontalAdvance(planRowCaption(f)) + 10);
+    if (captionPixels > kLeftColumnPixels) {
+        gridWiz4YearPlan->setColWidthTwips(0, static_cast<int>(pixelsToTwips(captionPixels)));
+        gridWiz4YearPlan->setFixedSize(4 * kLeftColumnPixels + captionPixels, gridRows * kRowPixels);
+    }
 
-    fitGrid(gridWiz4YearSum, 19, 2, kBoxPixels);
+    fitGrid(gridWiz4YearSum, gridRows, 2, kBoxPixels);
     gridWiz4YearSum->setTextMatrix(0, 0, QStringLiteral("年間"));
     gridWiz4YearSum->setTextMatrix(0, 1, QStringLiteral("増減"));
     gridWiz4YearSum->setCellCentered(0, 0);
     gridWiz4YearSum->setCellCentered(0, 1);
+
+    fitGrid(gridWiz4Standard, gridRows, 1, kBoxPixels);
+    gridWiz4Standard->setTextMatrix(0, 0, QStringLiteral("標準"));
+    gridWiz4Standard->setCellCentered(0, 0);
+    fitGrid(gridWiz4StandardCheck, gridRows, 3, kBoxPixels + 14);
+    const std::array<QString, 3> check = {QStringLiteral("計画−標準"), QStringLiteral("実績"),
+                                          QStringLiteral("実績−標準")};
+    for (int c = 0; c < 3; ++c) {
+        gridWiz4StandardCheck->setTextMatrix(0, c, check[static_cast<std::size_t>(c)]);
+        gridWiz4StandardCheck->setCellCentered(0, c);
+    }
 }
 
 void frmWiz4::Form_Activate()
 {
     runUserCommand(m_services.dialogs, this, [this] {
         m_loaded = false;
+        applyCatalogue();
         prepareGrids();
         if (m_state.objYearBase)
-            for (std::size_t r = 0; r < kPlanRows; ++r)
-                txtWiz4YearBase[r]->setText(UnitsToText((*m_state.objYearBase)[kPlanRowFields[r]]));
+            for (std::size_t r = 0; r < m_rows.size(); ++r)
+                txtWiz4YearBase[r]->setText(UnitsToText((*m_state.objYearBase)[m_rows[r]]));
         subDispWeekTotalPlan();
         subDispSavedData();
         subSaveYearPlan();
         // The grids only show figures: no cell carries the mark of a current one.
         gridWiz4YearPlan->setCurrentItem(nullptr);
         gridWiz4YearSum->setCurrentItem(nullptr);
+        gridWiz4Standard->setCurrentItem(nullptr);
+        gridWiz4StandardCheck->setCurrentItem(nullptr);
         m_loaded = true;
         // The page opens ready for the first base hours to be typed.
         txtWiz4YearBase[0]->setFocus(Qt::OtherFocusReason);
@@ -237,7 +302,7 @@ void frmWiz4::Form_Activate()
 void frmWiz4::subDispWeekTotalPlan()
 {
     const ProjectionTable table = projectPlan(m_state);
-    for (int r = 0; r < kProjectionRows; ++r) {
+    for (int r = 0; r < static_cast<int>(table.size()); ++r) {
         for (int t = 0; t < 4; ++t) {
             gridWiz4YearPlan->setTextMatrix(
                 r + 1, t + 1, UnitsToText(table[static_cast<std::size_t>(r)][static_cast<std::size_t>(t)]));
@@ -252,20 +317,20 @@ void frmWiz4::subDispSavedData()
         return;
     const auto terms = m_state.objYearPlan->terms();
     for (std::size_t t = 0; t < 3; ++t)
-        for (std::size_t r = 0; r < kPlanRows; ++r)
-            txtWiz4YearPlan[3 * r + t]->setText(terms[t] ? UnitsToText((*terms[t])[kPlanRowFields[r]])
+        for (std::size_t r = 0; r < m_rows.size(); ++r)
+            txtWiz4YearPlan[3 * r + t]->setText(terms[t] ? UnitsToText((*terms[t])[m_rows[r]])
                                                          : QStringLiteral("0"));
 }
 
 void frmWiz4::subSaveYearPlan()
 {
-    std::array<QString, kBaseBoxes> baseTexts;
-    std::array<QString, kPlanBoxes> planTexts;
+    std::vector<QString> baseTexts(m_rows.size());
+    std::vector<QString> planTexts(3 * m_rows.size());
     for (std::size_t i = 0; i < baseTexts.size(); ++i)
         baseTexts[i] = txtWiz4YearBase[i]->text();
     for (std::size_t i = 0; i < planTexts.size(); ++i)
         planTexts[i] = txtWiz4YearPlan[i]->text();
-    const CheckedYearPlan checked = checkYearPlan(baseTexts, planTexts);
+    const CheckedYearPlan checked = checkYearPlan(m_rows, baseTexts, planTexts);
     for (std::size_t i = 0; i < baseTexts.size(); ++i)
         if (checked.baseTexts[i] != baseTexts[i])
             txtWiz4YearBase[i]->setText(checked.baseTexts[i]);
@@ -287,9 +352,9 @@ void frmWiz4::subSaveYearPlan()
     for (std::size_t t = 0; t < 3; ++t)
         showSum(lblWiz4Sum[t], QStringLiteral("%1学期 計").arg(t + 1), f.term[t].SouJisuu);
 
-    for (int row = 1; row <= 18; ++row) {
+    for (int row = 1; row <= rowCount() + 1; ++row) {
         const Units year =
-            row <= kPlanRows ? f.year[kPlanRowFields[static_cast<std::size_t>(row - 1)]] : f.year.SouJisuu;
+            row <= rowCount() ? f.year[m_rows[static_cast<std::size_t>(row - 1)]] : f.year.SouJisuu;
         const Units d = f.difference[static_cast<std::size_t>(row - 1)];
         gridWiz4YearSum->setTextMatrix(row, 0, UnitsToText(year));
         gridWiz4YearSum->setTextMatrix(row, 1, UnitsToText(d));
@@ -297,6 +362,72 @@ void frmWiz4::subSaveYearPlan()
         alignNumber(gridWiz4YearSum, row, 0);
         alignNumber(gridWiz4YearSum, row, 1);
     }
+    subDispStandard();
+}
+
+void frmWiz4::subDispStandard()
+{
+    if (!m_showsStandard)
+        return;
+    for (int row = 1; row <= rowCount() + 1; ++row) {
+        gridWiz4Standard->setTextMatrix(row, 0, QString());
+        for (int c = 0; c < 3; ++c)
+            gridWiz4StandardCheck->setTextMatrix(row, c, QString());
+    }
+    const StandardComparison c = compareWithStandard(m_state);
+    if (!c.course) {
+        lblWiz4Surplus->setText(QStringLiteral("学年を選ぶと標準授業時数と比べます。"));
+        lblWiz4Surplus->setAccessibleName(lblWiz4Surplus->text());
+        return;
+    }
+    const auto show = [this](int row, const StandardFigures& f) {
+        gridWiz4Standard->setTextMatrix(row, 0, UnitsToText(f.standard));
+        alignNumber(gridWiz4Standard, row, 0);
+        const Units planDiff = sub16(f.plan, f.standard);
+        const Units actualDiff = sub16(f.actual, f.standard);
+        gridWiz4StandardCheck->setTextMatrix(row, 0, UnitsToText(planDiff));
+        gridWiz4StandardCheck->setCellForeColor(row, 0,
+                                                planDiff < 0   ? kNegative
+                                                : planDiff > 0 ? kPositive
+                                                               : kZero);
+        gridWiz4StandardCheck->setTextMatrix(row, 1, UnitsToText(f.actual));
+        gridWiz4StandardCheck->setTextMatrix(row, 2, UnitsToText(actualDiff));
+        gridWiz4StandardCheck->setCellForeColor(row, 2,
+                                                actualDiff < 0   ? kNegative
+                                                : actualDiff > 0 ? kPositive
+                                                                 : kZero);
+        for (int col = 0; col < 3; ++col)
+            alignNumber(gridWiz4StandardCheck, row, col);
+    };
+    for (const StandardComparisonRow& r : c.rows) {
+        const auto at = std::find(m_rows.begin(), m_rows.end(), r.field);
+        if (at != m_rows.end())
+            show(static_cast<int>(at - m_rows.begin()) + 1, r.figures);
+    }
+    show(rowCount() + 1, c.total);
+
+    const Units surplus = sub16(c.total.plan, c.total.standard);
+    const QString text =
+        surplus >= 0 ? QStringLiteral("余剰時数（年間計画の総授業時数 − 標準 %1）　%2")
+                           .arg(UnitsToText(c.total.standard), UnitsToText(surplus))
+                     : QStringLiteral("標準に足りない時数（標準 %1 − 年間計画の総授業時数）　%2")
+                           .arg(UnitsToText(c.total.standard), UnitsToText(static_cast<Units>(-surplus)));
+    lblWiz4Surplus->setText(text);
+    lblWiz4Surplus->setStyleSheet(surplus < 0 ? QStringLiteral("color: rgb(255, 0, 0);")
+                                              : QStringLiteral("color: rgb(0, 0, 255);"));
+    lblWiz4Surplus->setAccessibleName(text);
+}
+
+void frmWiz4::cmdWiz4Standard_Click()
+{
+    runUserCommand(m_services.dialogs, this, [this] {
+        if (!m_state.objYearBase ||
+            !fillBaseWithStandard(*m_state.objYearBase, m_state.intYear, m_state.intGrade))
+            return;
+        for (std::size_t r = 0; r < m_rows.size(); ++r)
+            txtWiz4YearBase[r]->setText(UnitsToText((*m_state.objYearBase)[m_rows[r]]));
+        subSaveYearPlan();
+    });
 }
 
 void frmWiz4::boxGotFocus(QLineEdit* box)
@@ -320,13 +451,13 @@ bool frmWiz4::boxKeyDown(QLineEdit* box, int key, Qt::KeyboardModifiers modifier
     QLineEdit* target = nullptr;
     if (base != txtWiz4YearBase.end()) {
         target = txtWiz4YearBase[static_cast<std::size_t>(
-            baseBoxAfter(int(base - txtWiz4YearBase.begin()), what))];
+            baseBoxAfter(int(base - txtWiz4YearBase.begin()), what, rowCount()))];
     } else {
         const auto plan = std::find(txtWiz4YearPlan.begin(), txtWiz4YearPlan.end(), box);
         if (plan == txtWiz4YearPlan.end())
             return false;
         target = txtWiz4YearPlan[static_cast<std::size_t>(
-            planBoxAfter(int(plan - txtWiz4YearPlan.begin()), what))];
+            planBoxAfter(int(plan - txtWiz4YearPlan.begin()), what, rowCount()))];
     }
     target->setFocus(Qt::OtherFocusReason);
     return true;

@@ -24,19 +24,16 @@ namespace {
 // Carries a palette button's index to the event filter.
 const char* const kPaletteIndexProperty = "paletteIndex";
 constexpr int kPictureSize = 24;
-constexpr std::array<Field, kPaletteSize> kWeekTimeFields = {
-    Field::sougou,   Field::kokugo,          Field::syakai, Field::sannsuu, Field::rika,
-    Field::seikatsu, Field::onngaku,         Field::zukou,  Field::katei,   Field::taiiku,
-    Field::doutoku,  Field::gakkyuukatsudou, Field::kurabu,
-};
 const std::array<QString, 6> kPlanArrays = {
     QStringLiteral("cmdWiz5MonPlan"), QStringLiteral("cmdWiz5TuePlan"), QStringLiteral("cmdWiz5WedPlan"),
     QStringLiteral("cmdWiz5ThuPlan"), QStringLiteral("cmdWiz5FriPlan"), QStringLiteral("cmdWiz5SatPlan"),
 };
 
-QString paletteName(int index)
+// Palette slots: the basic thirteen in two columns of seven beside the current subject's picture,
+// further subjects of a later catalogue in a third column.
+std::pair<int, int> paletteSlot(int index)
 {
-    return subjectName(QChar(kPaletteInitials[index]));
+    return index < kPaletteSize ? std::pair{index % 7, index / 7} : std::pair{index - kPaletteSize, 2};
 }
 } // namespace
 
@@ -57,16 +54,16 @@ frmWiz5::frmWiz5(AppState& state, Services& services, Wizard& wizard, QWidget* p
     fraWiz5Palette->setAccessibleName(fraWiz5Palette->title());
     auto* palette = new QGridLayout(fraWiz5Palette);
     palette->setSpacing(4);
-    for (int i = 0; i < kPaletteSize; ++i) {
+    for (int i = 0; i < kMaxPaletteSize; ++i) {
         QPushButton* button =
-            makeButton(fraWiz5Palette, QStringLiteral("cmdWiz5Subject_%1").arg(i), paletteName(i));
-        button->setIcon(QIcon(palettePicture(i, kPictureSize)));
+            makeButton(fraWiz5Palette, QStringLiteral("cmdWiz5Subject_%1").arg(i), QString());
         button->setIconSize(QSize(kPictureSize, kPictureSize));
         button->setCheckable(true);
         button->setAutoExclusive(true);
         button->setMinimumWidth(92);
         cmdWiz5Subject[static_cast<std::size_t>(i)] = button;
-        palette->addWidget(button, i % 7, i / 7);
+        const auto [row, column] = paletteSlot(i);
+        palette->addWidget(button, row, column);
         // Pressing any mouse button already picks the subject (see eventFilter); a click by
         // keyboard picks it too.
         button->setProperty(kPaletteIndexProperty, i);
@@ -125,9 +122,8 @@ frmWiz5::frmWiz5(AppState& state, Services& services, Wizard& wizard, QWidget* p
     plan->setColumnMinimumWidth(7, 16);
     auto* hours = new QVBoxLayout;
     hours->setSpacing(2);
-    for (int i = 0; i < kPaletteSize; ++i) {
-        QLabel* label =
-            makeLabel(fraWiz5WeekPlan, QStringLiteral("lblWiz5WeekTime_%1").arg(i), weekTimeLabel(i, 0));
+    for (int i = 0; i < kMaxPaletteSize; ++i) {
+        QLabel* label = makeLabel(fraWiz5WeekPlan, QStringLiteral("lblWiz5WeekTime_%1").arg(i), QString());
         lblWiz5WeekTime[static_cast<std::size_t>(i)] = label;
         hours->addWidget(label);
     }
@@ -152,7 +148,36 @@ frmWiz5::frmWiz5(AppState& state, Services& services, Wizard& wizard, QWidget* p
     connect(cmdWiz5Next, &QPushButton::clicked, this, &frmWiz5::cmdWiz5Next_Click);
     connect(cmdWiz5Before, &QPushButton::clicked, this, &frmWiz5::cmdWiz5Before_Click);
     connect(cmdWiz5Cancel, &QPushButton::clicked, this, &frmWiz5::cmdWiz5Cancel_Click);
+    applyCatalogue();
     m_services.activation.watch(this, [this] { Form_Activate(); });
+}
+
+void frmWiz5::applyCatalogue()
+{
+    const Catalogue& catalogue = m_state.catalogue();
+    if (m_palette == catalogue.timetableInitials)
+        return;
+    m_palette = catalogue.timetableInitials;
+    m_current = -1;
+    imgWiz5Subject->clear();
+    imgWiz5Subject->setAccessibleName(QStringLiteral("選択中の教科 なし"));
+    fraWiz5WeekPlan->unsetCursor();
+    for (int i = 0; i < kMaxPaletteSize; ++i) {
+        QPushButton* button = cmdWiz5Subject[static_cast<std::size_t>(i)];
+        QLabel* label = lblWiz5WeekTime[static_cast<std::size_t>(i)];
+        const bool shown = i < m_palette.size();
+        button->setVisible(shown);
+        label->setVisible(shown);
+        if (!shown)
+            continue;
+        const QChar initial = m_palette.at(i);
+        const QString name = catalogue.subjectName(initial);
+        button->setText(name);
+        button->setAccessibleName(name);
+        button->setIcon(QIcon(palettePicture(pictureIndexOf(initial), kPictureSize)));
+        label->setText(weekTimeLabel(name, 0));
+        label->setAccessibleName(label->text());
+    }
 }
 
 QPushButton* frmWiz5::planButton(int weekday, int period) const
@@ -163,9 +188,9 @@ QPushButton* frmWiz5::planButton(int weekday, int period) const
 void frmWiz5::setPeriod(int weekday, int period, QChar initial)
 {
     QPushButton* button = planButton(weekday, period);
-    const PeriodLook look = periodLook(initial);
+    const PeriodLook look = periodLook(m_state.catalogue(), initial);
     button->setText(look.caption);
-    button->setIcon(look.paletteIndex >= 0 ? QIcon(palettePicture(look.paletteIndex, kPictureSize))
+    button->setIcon(look.paletteIndex >= 0 ? QIcon(palettePicture(pictureIndexOf(initial), kPictureSize))
                                            : QIcon());
     const QString where = periodName(weekday - 1, period);
     button->setAccessibleName(look.caption.isEmpty() ? where : where + QLatin1Char(' ') + look.caption);
@@ -175,6 +200,7 @@ void frmWiz5::setPeriod(int weekday, int period, QChar initial)
 void frmWiz5::Form_Activate()
 {
     runUserCommand(m_services.dialogs, this, [this] {
+        applyCatalogue();
         cmdWiz5Next->setFocus();
         const RivoDayTime* day = m_state.objWeekTimetable ? m_state.objWeekTimetable->objFirstDay : nullptr;
         for (; day; day = day->objNextDay.get()) {
@@ -209,14 +235,15 @@ bool frmWiz5::eventFilter(QObject* watched, QEvent* event)
 
 void frmWiz5::cmdWiz5Subject_Click(int index)
 {
-    if (index < 0 || index >= kPaletteSize)
+    if (index < 0 || index >= m_palette.size())
         return;
     m_current = index;
     cmdWiz5Subject[static_cast<std::size_t>(index)]->setChecked(true);
-    const QPixmap picture = palettePicture(index, 32);
-    imgWiz5Subject->setPixmap(picture);
-    imgWiz5Subject->setAccessibleName(QStringLiteral("選択中の教科 ") + paletteName(index));
-    fraWiz5WeekPlan->setCursor(paletteCursor(index));
+    const int picture = pictureIndexOf(m_palette.at(index));
+    imgWiz5Subject->setPixmap(palettePicture(picture, 32));
+    imgWiz5Subject->setAccessibleName(QStringLiteral("選択中の教科 ") +
+                                      m_state.catalogue().subjectName(m_palette.at(index)));
+    fraWiz5WeekPlan->setCursor(paletteCursor(picture));
 }
 
 void frmWiz5::cmdWiz5Plan_Click(int weekday, int period)
@@ -224,10 +251,11 @@ void frmWiz5::cmdWiz5Plan_Click(int weekday, int period)
     runUserCommand(m_services.dialogs, this, [&] {
         if (weekday < 1 || weekday > 6 || period < 0 || period > 6)
             return;
-        const QString current = m_current >= 0 ? paletteName(m_current) : QString();
+        const QString current =
+            m_current >= 0 ? m_state.catalogue().subjectName(m_palette.at(m_current)) : QString();
         // The same subject again takes it off; with no subject picked a click clears the period.
         if (planButton(weekday, period)->text() != current && m_current >= 0)
-            setPeriod(weekday, period, QChar(kPaletteInitials[m_current]));
+            setPeriod(weekday, period, m_palette.at(m_current));
         else
             setPeriod(weekday, period, QChar(kEmptyPeriod));
 
@@ -249,11 +277,14 @@ void frmWiz5::subDispWeekTime()
 {
     if (!m_state.objWeekTimetable)
         return;
-    calculate(*m_state.objWeekTimetable, m_state.strTimeCredit);
-    for (int i = 0; i < kPaletteSize; ++i) {
+    calculate(*m_state.objWeekTimetable, m_state.strTimeCredit, m_state.catalogue());
+    const Catalogue& catalogue = m_state.catalogue();
+    for (int i = 0; i < m_palette.size(); ++i) {
         QLabel* label = lblWiz5WeekTime[static_cast<std::size_t>(i)];
-        label->setText(
-            weekTimeLabel(i, (*m_state.objWeekTimetable)[kWeekTimeFields[static_cast<std::size_t>(i)]]));
+        const QChar initial = m_palette.at(i);
+        const Units units =
+            (*m_state.objWeekTimetable)[catalogue.fieldOfInitial(initial).value_or(Field::yobi)];
+        label->setText(weekTimeLabel(catalogue.subjectName(initial), units));
         label->setAccessibleName(label->text());
     }
 }

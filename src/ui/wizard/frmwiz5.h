@@ -34,6 +34,8 @@ protected:
 
 private:
     // Shows an initial on a period button; the button keeps the initial for the day's string.
+    // The timetable palette of the plan's catalogue.
+    void applyCatalogue();
     void setPeriod(int weekday, int period, QChar initial);
     QPushButton* planButton(int weekday, int period) const;
 
@@ -43,18 +45,19 @@ private:
 
     QLabel* lblWiz5Note;
     QGroupBox* fraWiz5Palette;
-    std::array<QPushButton*, 13> cmdWiz5Subject{};
-    QLabel* imgWiz5Subject; // the current subject's picture
+    std::array<QPushButton*, 15> cmdWiz5Subject{}; // the longest palette; the plan's catalogue shows its own
+    QLabel* imgWiz5Subject;                        // the current subject's picture
     QGroupBox* fraWiz5WeekPlan;
     // [weekday][period]: cmdWiz5MonPlan … cmdWiz5SatPlan.
     std::array<std::array<QPushButton*, 7>, 6> cmdWiz5Plan{};
     std::array<std::array<QChar, 7>, 6> m_initials{};
     std::array<QLabel*, 7> lblWiz5Week{}; // 月 … 土 and 週間時数
     std::array<QLabel*, 7> lblWiz5Time{}; // periods 0 … 6
-    std::array<QLabel*, 13> lblWiz5WeekTime{};
+    std::array<QLabel*, 15> lblWiz5WeekTime{};
     QPushButton* cmdWiz5Next;
     QPushButton* cmdWiz5Before;
     QPushButton* cmdWiz5Cancel;
 
     int m_current = -1; // palette index of the current subject; none at first
+    QString m_palette;  // the initials the palette shows, in its order
 };

@@ -4,22 +4,29 @@
 
 int subGetSubject(QChar initial)
 {
-    for (int i = 0; i < kPaletteSize; ++i)
-        if (kPaletteInitials[i] == initial.unicode())
-            return i;
-    return -1;
+    return subGetSubject(basicCatalogue(), initial);
+}
+
+int subGetSubject(const Catalogue& catalogue, QChar initial)
+{
+    return static_cast<int>(catalogue.timetableInitials.indexOf(initial));
 }
 
 PeriodLook periodLook(QChar initial)
+{
+    return periodLook(basicCatalogue(), initial);
+}
+
+PeriodLook periodLook(const Catalogue& catalogue, QChar initial)
 {
     if (initial.unicode() == kEmptyPeriod || initial.isNull())
         return {};
     if (initial.unicode() == kSpareInitial)
         return {QStringLiteral("予備"), -1};
-    const QString name = subjectName(initial);
+    const QString name = catalogue.subjectName(initial);
     if (name.isEmpty())
         return {QString(initial), -1};
-    return {name, subGetSubject(initial)};
+    return {name, subGetSubject(catalogue, initial)};
 }
 
 QChar periodInitial(const QString& strSubject, int period)

@@ -28,6 +28,15 @@ QString schoolDaysLabel(int term, int days)
     return prefixes[static_cast<std::size_t>(term)] + QString::number(days) + QStringLiteral("日");
 }
 
+QString weekTimeLabel(const QString& subjectName, Units units)
+{
+    // The name filled with ideographic spaces to four characters, as the sixteen subjects' labels are.
+    QString prefix = subjectName;
+    while (prefix.size() < 4)
+        prefix += QChar(0x3000);
+    return prefix + UnitsToText(units) + QStringLiteral(" 時間");
+}
+
 QString weekTimeLabel(int paletteIndex, Units units)
 {
     static const std::array<QString, 13> prefixes = {

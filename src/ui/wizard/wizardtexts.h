@@ -18,3 +18,5 @@ QString schoolDaysLabel(int term, int days);
 
 // Weekly timetable page, palette index 0 to 12: "国語　　5.0 時間".
 QString weekTimeLabel(int paletteIndex, Units units);
+// The same for any subject by its name ("外国語　" + hours).
+QString weekTimeLabel(const QString& subjectName, Units units);

@@ -51,18 +51,19 @@ std::optional<Units> hourBoxUnits(const QString& text)
 }
 
 namespace {
-using TermValues = std::array<std::array<Units, kPlanRows>, 3>;
+using TermValues = std::array<std::vector<Units>, 3>;
 
 // Every sum the page shows; throws OverflowError when one leaves 16 bits.
-YearPlanFigures figuresOf(const std::array<Units, kPlanRows>& base, const TermValues& terms)
+YearPlanFigures figuresOf(const std::vector<Field>& rows, const std::vector<Units>& base,
+                          const TermValues& terms)
 {
     YearPlanFigures f;
     auto year = makeYearWithTerms();
     const auto records = year->terms();
-    for (std::size_t r = 0; r < kPlanRows; ++r) {
-        f.base[kPlanRowFields[r]] = base[r];
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        f.base[rows[r]] = base[r];
         for (std::size_t t = 0; t < 3; ++t)
-            f.term[t][kPlanRowFields[r]] = terms[t][r];
+            f.term[t][rows[r]] = terms[t][r];
     }
     f.base.recomputeSubtotals();
     for (std::size_t t = 0; t < 3; ++t) {
@@ -71,16 +72,17 @@ YearPlanFigures figuresOf(const std::array<Units, kPlanRows>& base, const TermVa
     }
     calculate(*year);
     f.year = *year;
-    for (std::size_t r = 0; r < kPlanRows; ++r)
-        f.difference[r] = sub16(f.year[kPlanRowFields[r]], f.base[kPlanRowFields[r]]);
-    f.difference[17] = sub16(f.year.SouJisuu, f.base.SouJisuu);
+    f.difference.resize(rows.size() + 1);
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        f.difference[r] = sub16(f.year[rows[r]], f.base[rows[r]]);
+    f.difference[rows.size()] = sub16(f.year.SouJisuu, f.base.SouJisuu);
     return f;
 }
 
-bool fits(const std::array<Units, kPlanRows>& base, const TermValues& terms)
+bool fits(const std::vector<Field>& rows, const std::vector<Units>& base, const TermValues& terms)
 {
     try {
-        figuresOf(base, terms);
+        figuresOf(rows, base, terms);
         return true;
     } catch (const OverflowError&) {
         return false;
@@ -88,35 +90,46 @@ bool fits(const std::array<Units, kPlanRows>& base, const TermValues& terms)
 }
 } // namespace
 
-CheckedYearPlan checkYearPlan(const std::array<QString, kBaseBoxes>& baseTexts,
-                              const std::array<QString, kPlanBoxes>& planTexts)
+CheckedYearPlan checkYearPlan(const std::vector<Field>& rows, const std::vector<QString>& baseTexts,
+                              const std::vector<QString>& planTexts)
 {
+    const std::size_t n = rows.size();
     CheckedYearPlan checked{baseTexts, planTexts, {}};
-    std::array<Units, kPlanRows> base{};
-    TermValues terms{};
+    checked.baseTexts.resize(n);
+    checked.planTexts.resize(3 * n);
+    std::vector<Units> base(n);
+    TermValues terms{std::vector<Units>(n), std::vector<Units>(n), std::vector<Units>(n)};
     const QString zero = QStringLiteral("0");
 
     // Each value joins only when every sum still fits with the values accepted before it, so the
     // figures of the accepted values can always be computed.
-    for (std::size_t r = 0; r < kPlanRows; ++r) {
-        const std::optional<Units> units = hourBoxUnits(baseTexts[r]);
+    for (std::size_t r = 0; r < n; ++r) {
+        const std::optional<Units> units = hourBoxUnits(checked.baseTexts[r]);
         base[r] = units.value_or(0);
-        if (!units || !fits(base, terms)) {
+        if (!units || !fits(rows, base, terms)) {
             base[r] = 0;
             checked.baseTexts[r] = zero;
         }
     }
-    for (std::size_t i = 0; i < kPlanBoxes; ++i) {
+    for (std::size_t i = 0; i < 3 * n; ++i) {
         Units& slot = terms[i % 3][i / 3];
-        const std::optional<Units> units = hourBoxUnits(planTexts[i]);
+        const std::optional<Units> units = hourBoxUnits(checked.planTexts[i]);
         slot = units.value_or(0);
-        if (!units || !fits(base, terms)) {
+        if (!units || !fits(rows, base, terms)) {
             slot = 0;
             checked.planTexts[i] = zero;
         }
     }
-    checked.figures = figuresOf(base, terms);
+    checked.figures = figuresOf(rows, base, terms);
     return checked;
+}
+
+CheckedYearPlan checkYearPlan(const std::array<QString, kBaseBoxes>& baseTexts,
+                              const std::array<QString, kPlanBoxes>& planTexts)
+{
+    return checkYearPlan(std::vector<Field>(kPlanRowFields.begin(), kPlanRowFields.end()),
+                         std::vector<QString>(baseTexts.begin(), baseTexts.end()),
+                         std::vector<QString>(planTexts.begin(), planTexts.end()));
 }
 
 BoxKey classifyBoxKey(int key, Qt::KeyboardModifiers modifiers)
@@ -146,26 +159,28 @@ BoxKey classifyBoxKey(int key, Qt::KeyboardModifiers modifiers)
     return BoxKey::ResetsBox;
 }
 
-int baseBoxAfter(int box, BoxKey key)
+int baseBoxAfter(int box, BoxKey key, int rows)
 {
+    const int boxes = rows;
     switch (key) {
     case BoxKey::Left:
-    case BoxKey::Up: return box == 0 ? kBaseBoxes - 1 : box - 1;
+    case BoxKey::Up: return box == 0 ? boxes - 1 : box - 1;
     case BoxKey::Right:
     case BoxKey::Down:
-    case BoxKey::Enter: return box == kBaseBoxes - 1 ? 0 : box + 1;
+    case BoxKey::Enter: return box == boxes - 1 ? 0 : box + 1;
     default: return -1;
     }
 }
 
-int planBoxAfter(int box, BoxKey key)
+int planBoxAfter(int box, BoxKey key, int rows)
 {
+    const int boxes = 3 * rows;
     switch (key) {
-    case BoxKey::Left: return box == 0 ? kPlanBoxes - 1 : box - 1;
+    case BoxKey::Left: return box == 0 ? boxes - 1 : box - 1;
     case BoxKey::Right:
-    case BoxKey::Enter: return box == kPlanBoxes - 1 ? 0 : box + 1;
-    case BoxKey::Up: return box <= 2 ? box + kPlanBoxes - 3 : box - 3;
-    case BoxKey::Down: return box >= kPlanBoxes - 3 ? box - (kPlanBoxes - 3) : box + 3;
+    case BoxKey::Enter: return box == boxes - 1 ? 0 : box + 1;
+    case BoxKey::Up: return box <= 2 ? box + boxes - 3 : box - 3;
+    case BoxKey::Down: return box >= boxes - 3 ? box - (boxes - 3) : box + 3;
     default: return -1;
     }
 }
