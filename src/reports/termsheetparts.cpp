@@ -30,8 +30,11 @@ QString termSheetTitle(const AppState& state, int term, const QString& sheetName
            gradeClassText(state.intGrade, state.strClass);
 }
 
-void printTermSheetHeader(Printer& printer, const AppState& state, int term, const QString& sheetName)
+void beginTermSheet(Printer& printer, const AppState& state, int term, const QString& sheetName)
 {
+    printer.setColorMode(2);
+    printer.setOrientation(Printer::Orientation::Landscape);
+    printer.setFontName(kSheetFontMincho);
     printer.setFontSize(16);
     printer.printAt(500, 470, termSheetTitle(state, term, sheetName));
     printer.setFontSize(10);

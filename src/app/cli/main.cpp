@@ -30,7 +30,8 @@ const Command kCommands[] = {
      u"その年度（2000～2030）の4月1日から3月31日までの休日すべて（祝日・振替休日・国民の休日）", runRestDays},
     {"resave", "FILE OUT", u"計画ファイルを読み、このプログラムの形で OUT に書き直します", runResave},
     {"print", "FILE --sheet year|week|termN-timetable|termN-tally --output OUT.pdf [--margins MM]",
-     u"年間の時数集計表・学期の時間割表と時数集計表（N は 1〜3）・週間時間割計画表を A4 の PDF に印刷します（余白は上下左右とも MM ミリ、既定は 5）",
+     u"年間の時数集計表・学期の時間割表と時数集計表（N は 1〜3）・週間時間割計画表を A4 の PDF "
+     u"に印刷します（余白は上下左右とも MM ミリ、既定は 5）",
      runPrint},
     {"summary", "FILE... [--date YYYY-MM-DD] [--json | --csv [--encoding cp932] | --output OUT.pdf]",
      u"学校全体の集計: 学級ごとの年間の計画・その日までの実績・増減（年度ごと、学年・組の順）", runSummary},
