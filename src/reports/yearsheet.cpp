@@ -265,7 +265,7 @@ int YearSheet::weekRow(const YearSheetTerm& term, const QDate& monday, double y)
 
     // Every counted record of the row's six days, also those outside the term.
     const UnitCounts week = weekActual(m_state, monday, monday.addDays(5));
-    m_p.setFontSize(kYearValuePoints);
+    m_p.setFontSize(m_tally.valuePoints);
     for (const YearSheetColumn& c : m_tally.columns)
         value(c, c.weekX, c.weekChars, y + 50, fncCtoS(week[c.field], c.weekChars));
     return schoolDays;
@@ -285,20 +285,20 @@ void YearSheet::summaryLines(double y)
 
 void YearSheet::comparison(const UnitCounts& plan, const UnitCounts& actual, double y)
 {
-    m_p.setFontSize(kYearValuePoints);
+    m_p.setFontSize(m_tally.valuePoints);
     for (const YearSheetColumn& c : m_tally.columns) {
         const int chars = c.termChars;
         value(c, c.termX, chars, y + 50, fncCtoS(plan[c.field], chars));
         value(c, c.termX, chars, y + 220, fncCtoS(actual[c.field], chars));
         const auto difference = unitDifference(plan[c.field], actual[c.field]);
         const auto place = placeYearSheetValue(m_tally, c, c.termX, chars, differenceText(difference, chars));
-        if (place.points != kYearValuePoints)
+        if (place.points != m_tally.valuePoints)
             m_p.setFontSize(place.points);
         m_p.setCurrentX(place.x);
-        m_p.setCurrentY(y + 390);
+        m_p.setCurrentY(y + 390 + place.dy);
         printDifference(m_p, difference, chars);
-        if (place.points != kYearValuePoints)
-            m_p.setFontSize(kYearValuePoints);
+        if (place.points != m_tally.valuePoints)
+            m_p.setFontSize(m_tally.valuePoints);
     }
 }
 
@@ -306,11 +306,11 @@ void YearSheet::value(const YearSheetColumn& column, double paddedX, int paddedC
                       const QString& s)
 {
     const auto place = placeYearSheetValue(m_tally, column, paddedX, paddedChars, s);
-    if (place.points != kYearValuePoints)
+    if (place.points != m_tally.valuePoints)
         m_p.setFontSize(place.points);
-    text(place.x, y, s);
-    if (place.points != kYearValuePoints)
-        m_p.setFontSize(kYearValuePoints);
+    text(place.x, y + place.dy, s);
+    if (place.points != m_tally.valuePoints)
+        m_p.setFontSize(m_tally.valuePoints);
 }
 
 } // namespace

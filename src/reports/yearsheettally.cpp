@@ -217,6 +217,9 @@ double textWidth(const QString& text, double points)
 YearSheetTally sharedTally(const std::vector<Field>& order)
 {
     YearSheetTally t;
+    // A size smaller than the sixteen subjects' keeps a little white between the five characters
+    // of a term's value and the rules of the narrower columns.
+    t.valuePoints = 4.5;
     t.keepsValuesInside = true;
 
     int units = 0;
@@ -239,9 +242,9 @@ YearSheetTally sharedTally(const std::vector<Field>& order)
         // The padded term text centred, the week's value right-aligned with it.
         const double valueRight =
             c.right -
-            std::round((c.right - c.left - textWidth(QString(c.termChars, u'0'), kYearValuePoints)) / 2);
-        c.weekX = valueRight - c.weekChars * kYearValuePoints * 10;
-        c.termX = valueRight - c.termChars * kYearValuePoints * 10;
+            std::round((c.right - c.left - textWidth(QString(c.termChars, u'0'), t.valuePoints)) / 2);
+        c.weekX = valueRight - textWidth(QString(c.weekChars, u'0'), t.valuePoints);
+        c.termX = valueRight - textWidth(QString(c.termChars, u'0'), t.valuePoints);
         t.columns.push_back(c);
     }
 
@@ -320,14 +323,16 @@ YearSheetTally yearSheetTally(const Catalogue& catalogue)
 YearSheetValuePlace placeYearSheetValue(const YearSheetTally& tally, const YearSheetColumn& column,
                                         double paddedX, int paddedChars, const QString& text)
 {
+    const double points = tally.valuePoints;
     if (!tally.keepsValuesInside)
-        return {paddedX, kYearValuePoints};
+        return {paddedX, 0, points};
     // Clear of the rules on either side, which are up to 5 twips wide.
     constexpr double kMargin = 6;
-    const double right = paddedX + paddedChars * kYearValuePoints * 10;
+    const double right = paddedX + textWidth(QString(paddedChars, u'0'), points);
     const double room = column.right - column.left - 2 * kMargin;
-    const double width = textWidth(text, kYearValuePoints);
+    const double width = textWidth(text, points);
     if (width <= room)
-        return {std::max(column.left + kMargin, right - width), kYearValuePoints};
-    return {column.left + kMargin, kYearValuePoints * room / width};
+        return {std::max(column.left + kMargin, right - width), 0, points};
+    const double smaller = points * room / width;
+    return {column.left + kMargin, (points - smaller) * 10, smaller};
 }

@@ -10,8 +10,6 @@
 
 inline constexpr double kYearTallyLeft = 9040;
 inline constexpr double kYearTallyRight = 15825;
-// The size of every value of the tally.
-inline constexpr double kYearValuePoints = 5;
 
 struct YearSheetColumn {
     Field field{};
@@ -44,6 +42,8 @@ struct YearSheetTally {
     std::vector<YearSheetLine> headerLines;
     // Title, group and column headings, all at size 8.
     std::vector<YearSheetHeading> headings;
+    // The size of the values.
+    double valuePoints = 5;
     // Whether a value longer than its column's padded width is moved or drawn smaller so that it
     // stays inside the column. The fixed layout draws every value where it always has.
     bool keepsValuesInside = false;
@@ -53,11 +53,12 @@ struct YearSheetTally {
 YearSheetTally yearSheetTally(const Catalogue& catalogue);
 
 // Where a value of a column starts and the size it is drawn at: the padded text as laid out, or,
-// for a layout that keeps values inside, a longer text right-aligned with it, drawn smaller when
-// even the whole column is too narrow for it at the usual size.
+// for a layout that keeps values inside, a longer text right-aligned with it, drawn smaller and a
+// little lower, on the middle of its line, when even the whole column is too narrow for it.
 struct YearSheetValuePlace {
     double x = 0;
-    double points = kYearValuePoints;
+    double dy = 0; // below the line's top
+    double points = 0;
 };
 YearSheetValuePlace placeYearSheetValue(const YearSheetTally& tally, const YearSheetColumn& column,
                                         double paddedX, int paddedChars, const QString& text);
