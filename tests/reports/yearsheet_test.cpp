@@ -685,3 +685,27 @@ TEST(YearSheetLaterSubjects, EveryValueStaysBetweenTheRulesOfItsColumn)
     EXPECT_NE(p.findText(QStringLiteral("-1015.0")), nullptr);
     EXPECT_NE(p.findText(QStringLiteral("-875.0")), nullptr); // 教科小計 in a narrow column
 }
+
+TEST(YearSheetLaterSubjects, PlansUpTo2010KeepTheSixteenSubjectsColumns)
+{
+    // A week row's values: 19 columns of 295 twips from 9040, the totals 590 wide; the value 20
+    // twips into a column, 120 into a wide one.
+    const std::vector<double> basic = {9060,  9355,  9650,  9945,  10240, 10535, 10830,
+                                       11125, 11420, 11715, 12010, 12305, 12600, 12895,
+                                       13190, 13485, 13780, 14175, 14665, 14960, 15355};
+    for (const auto& [year, columns] : {std::pair{2005, 21}, {2010, 21}, {2011, 22}, {2020, 23}}) {
+        auto s = makePlan(year, 5);
+        const RecordingPrinter p = printYear(*s);
+        std::vector<double> xs;
+        for (const auto& t : p.texts())
+            if (t.y == 1540 + 50 && t.x >= 9040)
+                xs.push_back(t.x);
+        EXPECT_EQ(static_cast<int>(xs.size()), columns) << year;
+        if (columns == 21) {
+            EXPECT_EQ(xs, basic) << year;
+            for (const char16_t* later : {u"外", u"英", u"Ｅ"})
+                EXPECT_EQ(p.findText(QString::fromUtf16(later)), nullptr) << year;
+            EXPECT_EQ(p.findText(QStringLiteral("特 別 活 動"))->x, 12680);
+        }
+    }
+}
