@@ -314,6 +314,7 @@ void frmDispTimeTable::cmdCsvTimeTable_Click()
     runUserCommand(m_services.dialogs, this, [this] {
         const QDate date = m_shownDate.isValid() ? m_shownDate : tallyOpeningDate(m_state);
         saveCsvFile(m_services, this, QStringLiteral("時数集計表を CSV で保存"),
-                    tallyCsvRows(computeTally(m_state, date)), CsvEncoding::Utf8WithBom);
+                    tallyCsvRows(computeTally(m_state, date), m_state.catalogue().tallyOrder),
+                    CsvEncoding::Utf8WithBom);
     });
 }

@@ -17,9 +17,10 @@ bool isSubtotal(Field f)
 
 } // namespace
 
-QList<Field> termSheetFields(const AppState& /*state*/)
+QList<Field> termSheetFields(const AppState& state)
 {
-    return QList<Field>(kTallyOrder.begin(), kTallyOrder.end());
+    const std::vector<Field>& order = state.catalogue().tallyOrder;
+    return QList<Field>(order.begin(), order.end());
 }
 
 QString termSheetTitle(const AppState& state, int term, const QString& sheetName)

@@ -399,3 +399,58 @@ TEST_F(Summary, PdfHasAPagePerSchoolYear)
         EXPECT_TRUE(t.contains(page == 1 ? u"高橋"_s : u"佐藤 一郎"_s)) << t.toStdString();
     }
 }
+
+TEST_F(Summary, LaterSubjectsCountOnlyInTheSchoolYearsThatHaveThem)
+{
+    // 令和6年度 5年1組: 外国語 70 hours planned (70 units a term), two periods of it registered on
+    // Monday 15 April, one of 外国語活動 typed although grade 5 has none since 2020.
+    AppState later = classPlan(2024, 5, u"1"_s, u"山本"_s);
+    planTerms(later, Field::gaikokugo, 70);
+    addDay(later, QDate(2024, 4, 15), u"　外外国英　　"_s);
+    const QString fileLater = save(later, u"5-1-2024.rv"_s);
+
+    const CliRun json = cli({u"summary"_s, fileA, fileLater, u"--json"_s});
+    ASSERT_EQ(json.exitCode, 0) << json.err.toStdString();
+    const QJsonArray classes = json.json().value(u"classes"_s).toArray();
+    ASSERT_EQ(classes.size(), 2);
+    const QJsonObject old = classes[0].toObject();
+    const QJsonObject now = classes[1].toObject();
+    EXPECT_EQ(now.value(u"schoolYear"_s).toInt(), 2024);
+    EXPECT_FALSE(old.value(u"plan"_s).toObject().contains(u"gaikokugo"_s));
+    EXPECT_EQ(at(now, "plan", "gaikokugo"), 210);
+    EXPECT_EQ(at(now, "actual", "gaikokugo"), 6);
+    EXPECT_EQ(at(now, "actual", "KyoukaSyoukei"), 9) << "外国語 and 国語 in the subject subtotal";
+    EXPECT_EQ(at(now, "actual", "gaikokugokatsudou"), 3);
+    EXPECT_EQ(at(now, "actual", "SouJyugyouJisuu"), 12) << "外国語活動 outside it, in the total";
+
+    const CliRun csv = cli({u"summary"_s, fileA, fileLater, u"--csv"_s});
+    ASSERT_EQ(csv.exitCode, 0) << csv.err.toStdString();
+    const QJsonArray rows = readWithPython(saveBytes(m_dir, u"l.csv"_s, csv.out), "utf-8-sig");
+    ASSERT_EQ(rows.size(), 3);
+    const QJsonArray heading = rows[0].toArray();
+    ASSERT_EQ(heading.size(), 4 + 23 * 3 + 1);
+    // 体育 is the ninth field: columns 28–30; 外国語 follows it, before 教科小計.
+    EXPECT_EQ(heading[30].toString(), u"体育 増減"_s);
+    EXPECT_EQ(heading[31].toString(), u"外国語 計画"_s);
+    EXPECT_EQ(heading[34].toString(), u"教科小計 計画"_s);
+    const qsizetype doutoku = heading.toVariantList().indexOf(u"道徳 増減"_s);
+    ASSERT_GT(doutoku, 0);
+    EXPECT_EQ(heading[doutoku + 1].toString(), u"外国語活動 計画"_s);
+    // The 2005 class has no such subjects: empty cells, not zeros.
+    EXPECT_EQ(rows[1].toArray()[31].toString(), QString());
+    EXPECT_EQ(rows[2].toArray()[31].toString(), u"70.0"_s);
+    EXPECT_EQ(rows[2].toArray()[32].toString(), u"2.0"_s);
+
+    // The class's own tally CSV lists 外国語 after 体育 too, and 外国語活動 after 道徳.
+    const CliRun tally = cli({u"tally"_s, fileLater, u"--date"_s, u"2024-04-15"_s, u"--csv"_s});
+    ASSERT_EQ(tally.exitCode, 0) << tally.err.toStdString();
+    const QJsonArray grid = readWithPython(saveBytes(m_dir, u"g.csv"_s, tally.out), "utf-8-sig");
+    ASSERT_EQ(grid.size(), 24);
+    EXPECT_EQ(grid[9].toArray()[0].toString(), u"体育"_s);
+    const QStringList foreign{u"外国語"_s, u"0.0"_s,   u"2.0"_s,  u"2.0"_s, u"23.1"_s,
+                              u"2.0"_s,    u"-21.1"_s, u"70.0"_s, u"2.0"_s, u"-68.0"_s};
+    EXPECT_EQ(grid[10].toArray().toVariantList(), QVariantList(foreign.begin(), foreign.end()));
+    EXPECT_EQ(grid[11].toArray()[0].toString(), u"教科小計"_s);
+    EXPECT_EQ(grid[13].toArray()[0].toString(), u"道徳"_s);
+    EXPECT_EQ(grid[14].toArray()[0].toString(), u"外国語活動"_s);
+}

@@ -67,7 +67,7 @@ int runTally(const QStringList& arguments, CliContext& context)
     const Catalogue& catalogue = plan.catalogue();
 
     if (args.has(u"--csv"_s)) {
-        writeCsv(context, tallyCsvRows(tally), encoding);
+        writeCsv(context, tallyCsvRows(tally, catalogue.tallyOrder), encoding);
         return kExitOk;
     }
     if (args.has(u"--json"_s)) {
