@@ -191,9 +191,12 @@ const std::vector<ColumnLook>& columnLooks()
 
 const ColumnLook& lookOf(Field field)
 {
+    // Every row a catalogue can have has its look.
     const auto& looks = columnLooks();
-    return *std::find_if(looks.begin(), looks.end(),
-                         [field](const ColumnLook& l) { return l.field == field; });
+    const auto it =
+        std::find_if(looks.begin(), looks.end(), [field](const ColumnLook& l) { return l.field == field; });
+    Q_ASSERT(it != looks.end());
+    return *it;
 }
 
 bool isSubtotal(Field field)
