@@ -472,20 +472,33 @@ TEST_F(Cli, ResaveGivesTheWritersBytes)
 // ---------------------------------------------------------------------------------------------
 // The example plan
 
-TEST_F(Cli, ExampleGeneratorWritesTheCommittedExample)
+TEST_F(Cli, ExampleGeneratorWritesTheCommittedExamples)
 {
-    const QString out = m_dir.filePath(u"sample.rv"_s);
-    const CliRun r = run(QStringLiteral(MIRTE_MAKE_EXAMPLE), {out});
-    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-    const QByteArray committed = readFile(QStringLiteral(MIRTE_SOURCE_DIR "/examples/sample.rv"));
-    ASSERT_FALSE(committed.isEmpty());
-    EXPECT_EQ(readFile(out), committed) << "run make-example examples/sample.rv and commit the result";
+    const struct {
+        QStringList options;
+        const char* committed;
+        QString year, grade, cls;
+    } examples[] = {
+        {{}, "/examples/sample.rv", u"平成13年度"_s, u"3年"_s, u"2組"_s},
+        {{u"--year"_s, u"2024"_s}, "/examples/sample2024.rv", u"令和6年度"_s, u"5年"_s, u"1組"_s},
+    };
+    for (const auto& e : examples) {
+        const QString out = m_dir.filePath(u"sample.rv"_s);
+        const CliRun r = run(QStringLiteral(MIRTE_MAKE_EXAMPLE), e.options + QStringList{out});
+        ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+        const QByteArray committed = readFile(QStringLiteral(MIRTE_SOURCE_DIR) + QLatin1String(e.committed));
+        ASSERT_FALSE(committed.isEmpty()) << e.committed;
+        EXPECT_EQ(readFile(out), committed) << "run make-example and commit " << e.committed;
 
-    const CliRun check = cli({u"check"_s, out});
-    ASSERT_EQ(check.exitCode, 0) << check.err.toStdString();
-    EXPECT_TRUE(check.out.contains(u"平成13年度"_s) && check.out.contains(u"3年"_s) &&
-                check.out.contains(u"2組"_s));
-    EXPECT_TRUE(check.out.contains(u"取消 1日"_s));
+        const CliRun check = cli({u"check"_s, out});
+        ASSERT_EQ(check.exitCode, 0) << check.err.toStdString();
+        EXPECT_TRUE(check.out.contains(e.year) && check.out.contains(e.grade) && check.out.contains(e.cls))
+            << check.out.toStdString();
+        EXPECT_TRUE(check.out.contains(u"取消 1日"_s));
+    }
+    // Today's example uses 外国語, so its file carries the extension.
+    EXPECT_TRUE(
+        readFile(QStringLiteral(MIRTE_SOURCE_DIR "/examples/sample2024.rv")).contains("#gaikokugo 4"));
 }
 
 // ---------------------------------------------------------------------------------------------
