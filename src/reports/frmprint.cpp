@@ -12,6 +12,7 @@
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>

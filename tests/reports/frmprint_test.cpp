@@ -1,7 +1,7 @@
 // The print window: its options, the missing-plan message, the printer dialog before every sheet.
 #include "reports/frmprint.h"
 
-#include "platform/painterprinter.h"
+#include "platform/printerpainting.h"
 #include "reportsfixture.h"
 #include "testservices.h"
 
@@ -190,7 +190,7 @@ TEST_F(PrintWindow, PrinterThatRefusesTheDocumentIsReported)
     QPrinter unwritable;
     unwritable.setOutputFormat(QPrinter::PdfFormat);
     unwritable.setOutputFileName(QStringLiteral("/nonexistent/folder/sheet.pdf"));
-    t.open = [&](QPrinter&) { return std::make_unique<PainterPrinter>(unwritable); };
+    t.open = [&](QPrinter&) { return paintOnPrinter(unwritable); };
     open();
     t.dialogs.answerPrint(true);
     t.dialogs.answerMessage(Dialogs::Answer::Ok);
