@@ -8,6 +8,7 @@
 #include "core/appstate.h"
 #include "core/mirteerror.h"
 #include "core/subjects.h"
+#include "platform/lazyprinter.h"
 #include "platform/monthcalendar.h"
 #include "platform/subjectpictures.h"
 #include "reports/frmdisptimetable.h"
@@ -899,7 +900,7 @@ void frmMain::mnuFilePageSetup_Click()
 {
     // Cancelled or failed, the printer keeps its settings and nothing is said.
     try {
-        m_services.dialogs.pageSetupDialog(this, m_services.printer, QStringLiteral("ﾍﾟｰｼﾞ設定"));
+        m_services.dialogs.pageSetupDialog(this, *m_services.printer, QStringLiteral("ﾍﾟｰｼﾞ設定"));
     } catch (...) {
     }
 }
