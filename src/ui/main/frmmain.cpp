@@ -144,13 +144,15 @@ frmMain::frmMain(AppState& state, Services& services, Wizard& wizard, QWidget* p
     setFont(windowFont());
 
     buildMenus();
-    m_client = named(new QWidget, QStringLiteral("frmMainClient"), caption);
+    auto* scroll = named(new QScrollArea(this), QStringLiteral("frmMainScroll"), caption);
+    scroll->setFrameShape(QFrame::NoFrame);
+    // Built inside the window from the start, so every control is measured once, in the window's
+    // font, rather than in the default font first and again when it joins the window.
+    m_client = named(new QWidget(scroll->viewport()), QStringLiteral("frmMainClient"), caption);
     buildCalendarBand();
     buildSubjectArea();
     buildStatusBar();
     m_client->resize(twipsToPixels(kFormWidth), fraSubject->geometry().bottom() + 1 + twipsToPixels(kMargin));
-    auto* scroll = named(new QScrollArea(this), QStringLiteral("frmMainScroll"), caption);
-    scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidget(m_client);
     setCentralWidget(scroll);
     subUnvisibleButton();
