@@ -61,6 +61,19 @@ TEST(PdfExport, EachSheetIsOneA4PageInItsOrientation)
     }
 }
 
+// The poster shows a subject's picture in every period it is taught; the file holds each picture once.
+TEST(PdfExport, PosterHoldsEachSubjectsPictureOnce)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    auto s = makePlan(2001, 3);
+    timetableDay(*s, 1).strSubject = kE + QStringLiteral("国算国");
+    timetableDay(*s, 2).strSubject = kE + QStringLiteral("算国");
+    const QString path = dir.filePath(QStringLiteral("week.pdf"));
+    printSheetToPdf(*s, Sheet::WeekPlan, path);
+    EXPECT_EQ(readAll(path).count("/Subtype /Image"), 2) << "国語 and 算数, five lessons";
+}
+
 TEST(PdfExport, SchoolSummaryHasALandscapeA4PagePerSchoolYear)
 {
     QTemporaryDir dir;

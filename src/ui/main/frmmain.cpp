@@ -104,6 +104,12 @@ QString withoutMnemonic(QString caption)
     return caption.remove(mnemonic);
 }
 
+// The picture of a palette button's subject.
+QPixmap pictureOf(const QWidget* paletteButton)
+{
+    return palettePicture(paletteButton->property(kPictureProperty).toInt(), kPalettePicturePixels);
+}
+
 QIcon iconOf(const QPixmap& picture)
 {
     if (picture.isNull())
@@ -347,9 +353,8 @@ void frmMain::applyPalette()
         button->setGeometry(twipsRect(kSubjectColumnLeft[i % 2], kSubjectRowTop + (i / 2) * step,
                                       kSubjectButtonWidth, height));
         // The picture travels with the button, for the period buttons and the pointer; it shows
-        // only its caption itself.
-        button->setProperty(kPictureProperty,
-                            palettePicture(pictureIndexOf(QChar(subject.initial)), kPalettePicturePixels));
+        // only its caption itself. It is drawn when first stamped or picked.
+        button->setProperty(kPictureProperty, pictureIndexOf(QChar(subject.initial)));
         button->show();
     }
 }
@@ -623,7 +628,7 @@ void frmMain::fillRow(int r, const WeekRow& row)
         // because registering reads every period.
         if (stamp.paletteIndex >= 0) {
             const QPushButton* palette = cmdSubject[std::size_t(stamp.paletteIndex)];
-            showStamp(button, palette->text(), palette->property(kPictureProperty).value<QPixmap>());
+            showStamp(button, palette->text(), pictureOf(palette));
         } else {
             showStamp(button, stamp.caption, {});
         }
@@ -720,7 +725,7 @@ void frmMain::cmdSubject_Click(int index)
 {
     runUserCommand(m_services.dialogs, this, [this, index] {
         const QPushButton* button = cmdSubject.at(std::size_t(index));
-        fraSubject->setMouseIcon(button->property(kPictureProperty).value<QPixmap>());
+        fraSubject->setMouseIcon(pictureOf(button));
         fraSubject->setTag(button->text());
     });
 }
