@@ -239,8 +239,8 @@ PlanOverflow planYearOverflow(const std::array<RivoSeasonTotal*, 3>& terms)
     };
 
     // A subject's year: its three term values, added in term order.
-    std::array<long long, kFieldCount> year{};
-    std::array<int, kFieldCount> lastTerm{}; // the last term that adds something to the subject
+    std::array<long long, kFieldSlots> year{};
+    std::array<int, kFieldSlots> lastTerm{}; // the last term that adds something to the subject
     for (Field f : kSubjectFields) {
         const auto i = static_cast<std::size_t>(f);
         for (int t = 0; t < 3; ++t) {
@@ -258,14 +258,14 @@ PlanOverflow planYearOverflow(const std::array<RivoSeasonTotal*, 3>& terms)
         Field subtotal;
         std::initializer_list<Field> subjects;
     } kSubtotals[] = {
-        {KyoukaSyoukei, {kokugo, syakai, sannsuu, rika, seikatsu, onngaku, zukou, katei, taiiku}},
+        {KyoukaSyoukei, {kokugo, syakai, sannsuu, rika, seikatsu, onngaku, zukou, katei, taiiku, gaikokugo}},
         {TokkatsuSyoukei, {gakkyuukatsudou, kurabu, jidoukai, gakkougyouji}},
         {SouJyugyouJisuu,
-         {kokugo, syakai, sannsuu, rika, seikatsu, onngaku, zukou, katei, taiiku, sougou, doutoku,
-          gakkyuukatsudou, kurabu, jidoukai, gakkougyouji}},
+         {kokugo, syakai, sannsuu, rika, seikatsu, onngaku, zukou, katei, taiiku, gaikokugo, sougou, doutoku,
+          gaikokugokatsudou, gakkyuukatsudou, kurabu, jidoukai, gakkougyouji}},
         {SouJisuu,
-         {kokugo, syakai, sannsuu, rika, seikatsu, onngaku, zukou, katei, taiiku, sougou, doutoku,
-          gakkyuukatsudou, kurabu, jidoukai, gakkougyouji, uchikiri, yobi}},
+         {kokugo, syakai, sannsuu, rika, seikatsu, onngaku, zukou, katei, taiiku, gaikokugo, sougou, doutoku,
+          gaikokugokatsudou, gakkyuukatsudou, kurabu, jidoukai, gakkougyouji, uchikiri, yobi}},
     };
     for (const auto& s : kSubtotals) {
         long long sum = 0;
@@ -381,8 +381,12 @@ AppState readPlan(const QByteArray& bytes, const QString& fileName)
         calculate(*plan.objYearPlan);
     } catch (const OverflowError&) {
         const PlanOverflow at = planYearOverflow(terms);
-        in.fail(at.term < 0 ? planLine : planLine + at.term * kFieldBlockLines + fileIndex(at.value),
-                at.message);
+        int line = at.term < 0 ? planLine : planLine + at.term * kFieldBlockLines + fileIndex(at.value);
+        // A later subject's term values stand in its extension section, after its base hours.
+        for (const ExtensionSection& section : extension)
+            if (at.term >= 0 && section.name == fieldName(at.value))
+                line = section.firstLine + 1 + at.term;
+        in.fail(line, at.message);
     }
 
     // Not stored in the file, but shown for the plan; counting them now keeps them from being the

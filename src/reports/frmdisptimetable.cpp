@@ -12,6 +12,7 @@
 #include "summary/csvtables.h"
 #include "totals/standardcomparison.h"
 #include "totals/tally.h"
+#include "ui/common/differencecolor.h"
 #include "ui/common/services.h"
 #include "ui/common/usercommand.h"
 #include "ui/common/windowactivation.h"
@@ -33,20 +34,12 @@ constexpr int kRowTwips = 300;
 
 const QColor kTermBack(230, 255, 255);
 const QColor kYearBack(205, 255, 255);
-const QColor kNegative(255, 0, 0);
-const QColor kZero(0, 0, 0);
-const QColor kPositive(0, 0, 255);
 
 const char16_t* const kColumnHeadings[kCols + kStandardCols] = {
     u"教科",      u"週･計画",   u"週･実績",   u"週･増減",  u"学期･計画",  u"学期･実績",  u"学期･増減",
     u"年間･計画", u"年間･実績", u"年間･増減", u"標準時数", u"計画－標準", u"実績－標準",
 };
 const QColor kStandardBack(255, 250, 225);
-
-QColor differenceColor(Units d)
-{
-    return d < 0 ? kNegative : d > 0 ? kPositive : kZero;
-}
 
 } // namespace
 
@@ -234,7 +227,7 @@ void frmDispTimeTable::fillBlock(int firstColumn, const TallyBlock& block)
             gridTimeTable->setCellForeColor(r, diffColumn, differenceColor(*d));
             gridTimeTable->setTextMatrix(r, diffColumn, UnitsToText(*d));
         } else {
-            gridTimeTable->setCellForeColor(r, diffColumn, kNegative);
+            gridTimeTable->setCellForeColor(r, diffColumn, differenceColor(-1)); // a fault, in red
             gridTimeTable->setTextMatrix(r, diffColumn, QStringLiteral("桁あふれ"));
         }
     }
@@ -314,6 +307,7 @@ void frmDispTimeTable::cmdCsvTimeTable_Click()
     runUserCommand(m_services.dialogs, this, [this] {
         const QDate date = m_shownDate.isValid() ? m_shownDate : tallyOpeningDate(m_state);
         saveCsvFile(m_services, this, QStringLiteral("時数集計表を CSV で保存"),
-                    tallyCsvRows(computeTally(m_state, date)), CsvEncoding::Utf8WithBom);
+                    tallyCsvRows(computeTally(m_state, date), m_state.catalogue().tallyOrder),
+                    CsvEncoding::Utf8WithBom);
     });
 }

@@ -9,6 +9,7 @@
 #include "reports/csvsave.h"
 #include "reports/schoolsummarysheet.h"
 #include "summary/csvtables.h"
+#include "ui/common/differencecolor.h"
 #include "ui/common/services.h"
 #include "ui/common/usercommand.h"
 #include "ui/common/windowactivation.h"
@@ -33,9 +34,6 @@ constexpr int kNameTwips = 1000;
 constexpr int kTeacherTwips = 1500;
 constexpr int kFigureTwips = 930;
 
-const QColor kNegative(255, 0, 0);
-const QColor kZero(0, 0, 0);
-const QColor kPositive(0, 0, 255);
 const QColor kActualBack(230, 255, 255);
 
 const char16_t* const kParts[] = {u"計画", u"実績", u"増減"};
@@ -350,7 +348,7 @@ void frmSchoolSummary::fillGrid()
                 gridSummary->setCellBackColor(r, c, kActualBack);
             } else {
                 const std::optional<Units> d = y.year.difference(f);
-                gridSummary->setCellForeColor(r, c, !d || *d < 0 ? kNegative : *d > 0 ? kPositive : kZero);
+                gridSummary->setCellForeColor(r, c, differenceColor(d ? *d : -1)); // 桁あふれ in red
                 text = differenceText(y.year, f);
             }
             gridSummary->setTextMatrix(r, c, text);

@@ -66,16 +66,21 @@ void printDifference(Printer& printer, std::optional<Units> difference, int widt
     if (!difference) {
         // A typed plan far outside any real year: say so rather than print a wrapped figure.
         printer.setForeColor(QColor(255, 0, 0));
-        printer.print(QStringLiteral("桁あふれ"));
+        printer.print(differenceText(difference, width));
         printer.setForeColor(kBlack);
         return;
     }
     const Units d = *difference;
     if (d != 0)
         printer.setForeColor(d < 0 ? QColor(255, 0, 0) : QColor(0, 0, 255));
-    printer.print(fncCtoS(d, width));
+    printer.print(differenceText(difference, width));
     if (d != 0)
         printer.setForeColor(kBlack);
+}
+
+QString differenceText(std::optional<Units> difference, int width)
+{
+    return difference ? fncCtoS(*difference, width) : QStringLiteral("桁あふれ");
 }
 
 namespace {

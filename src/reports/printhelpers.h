@@ -41,3 +41,5 @@ QString fitText(const QString& text, int columns);
 // plan, blue above it, black on it; a difference that left 16 bits reads 桁あふれ in red. The text
 // colour is black again afterwards.
 void printDifference(Printer& printer, std::optional<Units> difference, int width);
+// The text printDifference prints.
+QString differenceText(std::optional<Units> difference, int width);

@@ -17,9 +17,10 @@ bool isSubtotal(Field f)
 
 } // namespace
 
-QList<Field> termSheetFields(const AppState& /*state*/)
+QList<Field> termSheetFields(const AppState& state)
 {
-    return QList<Field>(kTallyOrder.begin(), kTallyOrder.end());
+    const std::vector<Field>& order = state.catalogue().tallyOrder;
+    return QList<Field>(order.begin(), order.end());
 }
 
 QString termSheetTitle(const AppState& state, int term, const QString& sheetName)
@@ -29,8 +30,11 @@ QString termSheetTitle(const AppState& state, int term, const QString& sheetName
            gradeClassText(state.intGrade, state.strClass);
 }
 
-void printTermSheetHeader(Printer& printer, const AppState& state, int term, const QString& sheetName)
+void beginTermSheet(Printer& printer, const AppState& state, int term, const QString& sheetName)
 {
+    printer.setColorMode(2);
+    printer.setOrientation(Printer::Orientation::Landscape);
+    printer.setFontName(kSheetFontMincho);
     printer.setFontSize(16);
     printer.printAt(500, 470, termSheetTitle(state, term, sheetName));
     printer.setFontSize(10);

@@ -17,8 +17,9 @@ QList<Field> termSheetFields(const AppState& state);
 // "平成13年度　１学期の時間割表   ３年２組": the year, the term's sheet and the class.
 QString termSheetTitle(const AppState& state, int term, const QString& sheetName);
 
-// Title (size 16) and teacher line (size 10) above a sheet's table, which starts at kTermSheetTableTop.
-void printTermSheetHeader(Printer& printer, const AppState& state, int term, const QString& sheetName);
+// Starts a term sheet: landscape, in colour, in Mincho, with its title (size 16) and teacher line
+// (size 10) above the table, which starts at kTermSheetTableTop.
+void beginTermSheet(Printer& printer, const AppState& state, int term, const QString& sheetName);
 
 inline constexpr double kTermSheetLeft = 200;
 inline constexpr double kTermSheetTop = 350;

@@ -81,11 +81,7 @@ private:
 
 void TermTallySheet::draw()
 {
-    m_p.setColorMode(2);
-    m_p.setOrientation(Printer::Orientation::Landscape);
-    m_p.setFontName(kSheetFontMincho);
-
-    printTermSheetHeader(m_p, m_state, m_term, QStringLiteral("時数集計表"));
+    beginTermSheet(m_p, m_state, m_term, QStringLiteral("時数集計表"));
     header();
 
     double y = kHeadBottom;

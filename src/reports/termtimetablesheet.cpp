@@ -89,11 +89,7 @@ private:
 
 void TermTimetableSheet::draw()
 {
-    m_p.setColorMode(2);
-    m_p.setOrientation(Printer::Orientation::Landscape);
-    m_p.setFontName(kSheetFontMincho);
-
-    printTermSheetHeader(m_p, m_state, m_term, QStringLiteral("時間割表"));
+    beginTermSheet(m_p, m_state, m_term, QStringLiteral("時間割表"));
     header();
 
     int schoolDays = 0;

@@ -4,6 +4,7 @@
 #include "platform/printer.h"
 #include "reports/printhelpers.h"
 #include "reports/scaledprinter.h"
+#include "reports/yearsheettally.h"
 #include "totals/tally.h"
 #include "totals/yeartotals.h"
 
@@ -18,7 +19,6 @@ constexpr double kHeaderBottom = 1540;
 constexpr double kRowHeight = 170;
 constexpr double kTermFoot = 510; // the plan, actual and difference lines below a term's rows
 constexpr double kTermGap = 20;   // between a term's foot and the next block
-constexpr double kTallyLeft = 9040;
 constexpr double kSummaryLeft = 7120;
 constexpr double kSummaryText = 7320;
 
@@ -31,143 +31,18 @@ constexpr int periodsOf(int weekday) // 0 = Monday … 5 = Saturday
     return weekday == 5 ? 4 : 7;
 }
 
-struct TallyColumn {
-    Field field;
-    double left;
-    bool wide; // the two totals columns are twice as wide
-    int weekChars;
-};
-
-const std::array<TallyColumn, 21> kTallyColumns = {{
-    {Field::kokugo, 9040, false, 4},           {Field::syakai, 9335, false, 4},
-    {Field::sannsuu, 9630, false, 4},          {Field::rika, 9925, false, 4},
-    {Field::seikatsu, 10220, false, 4},        {Field::onngaku, 10515, false, 4},
-    {Field::zukou, 10810, false, 4},           {Field::katei, 11105, false, 4},
-    {Field::taiiku, 11400, false, 4},          {Field::KyoukaSyoukei, 11695, false, 5},
-    {Field::sougou, 11990, false, 4},          {Field::doutoku, 12285, false, 4},
-    {Field::gakkyuukatsudou, 12580, false, 4}, {Field::kurabu, 12875, false, 4},
-    {Field::jidoukai, 13170, false, 4},        {Field::gakkougyouji, 13465, false, 4},
-    {Field::TokkatsuSyoukei, 13760, false, 4}, {Field::SouJyugyouJisuu, 14055, true, 6},
-    {Field::uchikiri, 14645, false, 4},        {Field::yobi, 14940, false, 4},
-    {Field::SouJisuu, 15235, true, 6},
-}};
-
-double weekValueX(const TallyColumn& c)
-{
-    return c.left + (c.wide ? 120 : 20);
-}
-double termValueX(const TallyColumn& c)
-{
-    return c.left + (c.wide ? 100 : 10);
-}
-int termValueChars(const TallyColumn& c)
-{
-    return c.wide ? 6 : 5;
-}
-
-// Column separators of the tally part (right edges of columns 1 to 20) and their widths.
-struct Rule {
-    double x;
-    int width;
-};
-const std::array<Rule, 20> kTallyRules = {{
-    {9335, 1},  {9630, 1},  {9925, 1},  {10220, 1}, {10515, 1}, {10810, 1}, {11105, 1},
-    {11400, 1}, {11695, 2}, {11990, 2}, {12285, 2}, {12580, 2}, {12875, 1}, {13170, 1},
-    {13465, 1}, {13760, 2}, {14055, 2}, {14645, 2}, {14940, 1}, {15235, 2},
-}};
+constexpr double kTallyLeft = kYearTallyLeft;
 
 struct HeaderText {
     QStringView text;
     double x, y;
 };
 
-// Size 8: headings of the timetable columns and of the tally columns.
-constexpr HeaderText kHeaderTexts[] = {
-    {u"学", 270, 1220},
-    {u"期", 270, 1390},
-    {u"月", 520, 1220},
-    {u"日", 740, 1220},
-    {u"数", 740, 1390},
-    {u"月", 1600, 1220},
-    {u"火", 3040, 1220},
-    {u"水", 4480, 1220},
-    {u"木", 5920, 1220},
-    {u"金", 7360, 1220},
-    {u"土", 8440, 1220},
-
-    {u"集　　　　　　計　　　　　　表", 10515, 370},
-    {u"教　　　　科", 9925, 540},
-    {u"特 別 活 動", 12680, 540},
-
-    {u"国", 9080, 710},
-    {u"語", 9080, 980},
-    {u"社", 9375, 710},
-    {u"会", 9375, 980},
-    {u"算", 9670, 710},
-    {u"数", 9670, 980},
-    {u"理", 9965, 710},
-    {u"科", 9965, 980},
-    {u"生", 10260, 710},
-    {u"活", 10260, 980},
-    {u"音", 10555, 710},
-    {u"楽", 10555, 980},
-    {u"図", 10850, 710},
-    {u"工", 10850, 980},
-    {u"家", 11145, 710},
-    {u"庭", 11145, 980},
-    {u"体", 11440, 710},
-    {u"育", 11440, 980},
-    {u"教", 11735, 710},
-    {u"科", 11735, 860},
-    {u"小", 11735, 1030},
-    {u"計", 11735, 1200},
-    {u"Ａ", 11735, 1370},
-    {u"総", 12030, 640},
-    {u"合", 12030, 910},
-    {u"Ｂ", 12030, 1370},
-    {u"道", 12325, 640},
-    {u"徳", 12325, 910},
-    {u"Ｃ", 12325, 1370},
-    {u"学", 12620, 710},
-    {u"級", 12620, 880},
-    {u"活", 12620, 1050},
-    {u"動", 12620, 1220},
-    {u"ク", 12915, 710},
-    {u"ラ", 12915, 880},
-    {u"ブ", 12915, 1050},
-    {u"児", 13210, 710},
-    {u"童", 13210, 880},
-    {u"会", 13210, 1050},
-    {u"学", 13505, 710},
-    {u"校", 13505, 880},
-    {u"行", 13505, 1050},
-    {u"事", 13505, 1220},
-    {u"特", 13800, 710},
-    {u"活", 13800, 860},
-    {u"小", 13800, 1030},
-    {u"計", 13800, 1200},
-    {u"Ｄ", 13800, 1370},
-    {u"総", 14095, 540},
-    {u"授", 14095, 710},
-    {u"業", 14095, 880},
-    {u"時", 14095, 1050},
-    {u"数", 14095, 1220},
-    {u"Ａ", 14370, 540},
-    {u"Ｂ", 14370, 710},
-    {u"Ｃ", 14370, 880},
-    {u"Ｄ", 14370, 1050},
-    {u"計", 14370, 1220},
-    {u"打", 14685, 540},
-    {u"切", 14685, 710},
-    {u"時", 14685, 880},
-    {u"数", 14685, 1050},
-    {u"予", 14980, 540},
-    {u"備", 14980, 710},
-    {u"時", 14980, 880},
-    {u"数", 14980, 1050},
-    {u"総", 15375, 540},
-    {u"時", 15375, 880},
-    {u"数", 15375, 1220},
+// Size 8: headings of the timetable columns (the tally's follow them).
+constexpr HeaderText kTimetableHeadings[] = {
+    {u"学", 270, 1220},  {u"期", 270, 1390},  {u"月", 520, 1220},  {u"日", 740, 1220},
+    {u"数", 740, 1390},  {u"月", 1600, 1220}, {u"火", 3040, 1220}, {u"水", 4480, 1220},
+    {u"木", 5920, 1220}, {u"金", 7360, 1220}, {u"土", 8440, 1220},
 };
 
 // Size 7: the date and period columns of every weekday block.
@@ -183,7 +58,10 @@ const RivoSeasonTotal& termOrEmpty(const RivoSeasonTotal* term)
 
 class YearSheet {
 public:
-    YearSheet(AppState& state, Printer& printer) : m_state(state), m_p(printer), m_counted(state) {}
+    YearSheet(AppState& state, Printer& printer)
+        : m_state(state), m_p(printer), m_counted(state), m_tally(yearSheetTally(state.catalogue()))
+    {
+    }
 
     void draw(const std::array<YearSheetTerm, 3>& terms);
 
@@ -195,6 +73,8 @@ private:
     void tallyRules(double from, double to);
     void summaryLines(double y);
     void comparison(const UnitCounts& plan, const UnitCounts& actual, double y);
+    // A value of a tally column; the font is at the values' size before and after.
+    void value(const YearSheetColumn& column, double paddedX, int paddedChars, double y, const QString& s);
 
     void text(double x, double y, const QString& s) { m_p.printAt(x, y, s); }
     void line(double x1, double y1, double x2, double y2, int width)
@@ -206,6 +86,7 @@ private:
     AppState& m_state;
     Printer& m_p;
     const CountedDays m_counted;
+    const YearSheetTally m_tally;
     int m_currentMonth = 0;
     int m_rowInMonth = 0;
     int m_yearDays = 0;
@@ -250,8 +131,10 @@ void YearSheet::header()
     text(5600, 910, QStringLiteral("担任　（") + m_state.strTeacher + QStringLiteral("）"));
 
     m_p.setFontSize(8);
-    for (const HeaderText& h : kHeaderTexts)
+    for (const HeaderText& h : kTimetableHeadings)
         text(h.x, h.y, h.text.toString());
+    for (const YearSheetHeading& h : m_tally.headings)
+        text(h.x, h.y, h.text);
     m_p.setFontSize(7);
     for (int w = 0; w < 6; ++w) {
         const double left = kBlockLeft + kBlockWidth * w;
@@ -260,17 +143,8 @@ void YearSheet::header()
     }
 
     line(kLeft, kTop, kRight, kTop, 4);
-    line(kTallyLeft, 520, kRight, 520, 2);
-    for (double x : {12285.0, 12580.0, 14645.0, 14940.0, 15235.0})
-        line(x, 520, x, kHeaderBottom, 2);
-    line(kTallyLeft, 690, 11990, 690, 2);
-    line(12580, 690, 14055, 690, 2);
-    for (double x : {9335.0, 9630.0, 9925.0, 10220.0, 10515.0, 10810.0, 11105.0, 11400.0, 11695.0})
-        line(x, 690, x, kHeaderBottom, 2);
-    line(11990, 520, 11990, kHeaderBottom, 2);
-    for (double x : {12875.0, 13170.0, 13465.0, 13760.0})
-        line(x, 690, x, kHeaderBottom, 1);
-    line(14055, 520, 14055, kHeaderBottom, 2);
+    for (const YearSheetLine& l : m_tally.headerLines)
+        line(l.x1, l.y1, l.x2, l.y2, l.width);
     line(kLeft, 1200, kTallyLeft, 1200, 2);
     for (double x : {500.0, 720.0, 940.0, 2380.0, 3820.0, 5260.0, 6700.0, 8140.0})
         line(x, 1200, x, kHeaderBottom, 2);
@@ -391,15 +265,15 @@ int YearSheet::weekRow(const YearSheetTerm& term, const QDate& monday, double y)
 
     // Every counted record of the row's six days, also those outside the term.
     const UnitCounts week = weekActual(m_state, monday, monday.addDays(5));
-    m_p.setFontSize(5);
-    for (const TallyColumn& c : kTallyColumns)
-        text(weekValueX(c), y + 50, fncCtoS(week[c.field], c.weekChars));
+    m_p.setFontSize(m_tally.valuePoints);
+    for (const YearSheetColumn& c : m_tally.columns)
+        value(c, c.weekX, c.weekChars, y + 50, fncCtoS(week[c.field], c.weekChars));
     return schoolDays;
 }
 
 void YearSheet::tallyRules(double from, double to)
 {
-    for (const Rule& r : kTallyRules)
+    for (const YearSheetRule& r : m_tally.rules)
         line(r.x, from, r.x, to, r.width);
 }
 
@@ -411,15 +285,32 @@ void YearSheet::summaryLines(double y)
 
 void YearSheet::comparison(const UnitCounts& plan, const UnitCounts& actual, double y)
 {
-    m_p.setFontSize(5);
-    for (const TallyColumn& c : kTallyColumns) {
-        const double x = termValueX(c);
-        text(x, y + 50, fncCtoS(plan[c.field], termValueChars(c)));
-        text(x, y + 220, fncCtoS(actual[c.field], termValueChars(c)));
-        m_p.setCurrentX(x);
-        m_p.setCurrentY(y + 390);
-        printDifference(m_p, unitDifference(plan[c.field], actual[c.field]), termValueChars(c));
+    m_p.setFontSize(m_tally.valuePoints);
+    for (const YearSheetColumn& c : m_tally.columns) {
+        const int chars = c.termChars;
+        value(c, c.termX, chars, y + 50, fncCtoS(plan[c.field], chars));
+        value(c, c.termX, chars, y + 220, fncCtoS(actual[c.field], chars));
+        const auto difference = unitDifference(plan[c.field], actual[c.field]);
+        const auto place = placeYearSheetValue(m_tally, c, c.termX, chars, differenceText(difference, chars));
+        if (place.points != m_tally.valuePoints)
+            m_p.setFontSize(place.points);
+        m_p.setCurrentX(place.x);
+        m_p.setCurrentY(y + 390 + place.dy);
+        printDifference(m_p, difference, chars);
+        if (place.points != m_tally.valuePoints)
+            m_p.setFontSize(m_tally.valuePoints);
     }
+}
+
+void YearSheet::value(const YearSheetColumn& column, double paddedX, int paddedChars, double y,
+                      const QString& s)
+{
+    const auto place = placeYearSheetValue(m_tally, column, paddedX, paddedChars, s);
+    if (place.points != m_tally.valuePoints)
+        m_p.setFontSize(place.points);
+    text(place.x, y + place.dy, s);
+    if (place.points != m_tally.valuePoints)
+        m_p.setFontSize(m_tally.valuePoints);
 }
 
 } // namespace

@@ -12,12 +12,12 @@ QString differenceText(const TallyBlock& block, Field field)
     return d ? UnitsToText(*d) : u"桁あふれ"_s;
 }
 
-QList<QStringList> tallyCsvRows(const Tally& tally)
+QList<QStringList> tallyCsvRows(const Tally& tally, const std::vector<Field>& order)
 {
     QList<QStringList> rows;
     rows << QStringList{u"教科"_s,      u"週･計画"_s,   u"週･実績"_s,   u"週･増減"_s,   u"学期･計画"_s,
                         u"学期･実績"_s, u"学期･増減"_s, u"年間･計画"_s, u"年間･実績"_s, u"年間･増減"_s};
-    for (Field f : kTallyOrder) {
+    for (Field f : order) {
         QStringList row{tallyLabel(f)};
         for (const TallyBlock* b : {&tally.week, &tally.termBlock, &tally.year})
             row << UnitsToText(b->plan[f]) << UnitsToText(b->actual[f]) << differenceText(*b, f);

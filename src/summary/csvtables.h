@@ -7,9 +7,10 @@
 
 #include <QList>
 #include <QStringList>
+#include <vector>
 
-// "教科", "週･計画" … "年間･増減", then one row per field of the tally.
-QList<QStringList> tallyCsvRows(const Tally& tally);
+// "教科", "週･計画" … "年間･増減", then one row per field in the order of the plan's tally.
+QList<QStringList> tallyCsvRows(const Tally& tally, const std::vector<Field>& order);
 
 // "年度", "学年", "組", "担任", three columns per field ("国語 計画", "国語 実績", "国語 増減") and
 // "ファイル"; the classes of every school year in order.

@@ -1,5 +1,6 @@
 #include "totals/classyear.h"
 
+#include "core/catalogue.h"
 #include "core/plandefaults.h"
 #include "totals/yeartotals.h"
 
@@ -23,7 +24,7 @@ ClassYear classYear(const AppState& state, const QDate& until)
     return c;
 }
 
-std::vector<Field> summaryFields(int /*schoolYear*/)
+std::vector<Field> summaryFields(int schoolYear)
 {
-    return {kTallyOrder.begin(), kTallyOrder.end()};
+    return catalogueOf(schoolYear).tallyOrder;
 }

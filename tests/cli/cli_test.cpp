@@ -1,5 +1,6 @@
 // mirte-cli as scripts call it: its figures against hand-counted ones, its exit codes, and the
 // example plan its generator writes.
+#include "clirun.h"
 #include "planbuilder.h"
 
 #include "core/plandefaults.h"
@@ -17,37 +18,7 @@
 
 using namespace Qt::StringLiterals;
 
-// Readable failure messages for texts.
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
-
 namespace {
-
-struct CliRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-    QJsonDocument json() const { return QJsonDocument::fromJson(out.toUtf8()); }
-};
-
-CliRun run(const QString& program, const QStringList& arguments)
-{
-    QProcess p;
-    p.start(program, arguments);
-    EXPECT_TRUE(p.waitForFinished(30000)) << program.toStdString();
-    CliRun r;
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
-}
-
-CliRun cli(const QStringList& arguments)
-{
-    return run(QStringLiteral(MIRTE_CLI), arguments);
-}
 
 QByteArray readFile(const QString& path)
 {

@@ -1,6 +1,7 @@
 // mirte-cli summary and tally --csv as scripts and spreadsheets see them: hand-made plans of several
 // grades and two school years, a damaged file, figures counted by hand and against each plan's own
 // tally, and the CSV read back by Python's csv module.
+#include "clirun.h"
 #include "planbuilder.h"
 
 #include "planfile/planwriter.h"
@@ -18,37 +19,7 @@
 
 using namespace Qt::StringLiterals;
 
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
-
 namespace {
-
-struct CliRun {
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-    QJsonObject json() const { return QJsonDocument::fromJson(out).object(); }
-    QString text() const { return QString::fromUtf8(out); }
-};
-
-CliRun run(const QString& program, const QStringList& arguments)
-{
-    QProcess p;
-    p.start(program, arguments);
-    EXPECT_TRUE(p.waitForFinished(60000)) << program.toStdString();
-    CliRun r;
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = p.readAllStandardOutput();
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
-}
-
-CliRun cli(const QStringList& arguments)
-{
-    return run(QStringLiteral(MIRTE_CLI), arguments);
-}
 
 // Periods 1 to 4 of every weekday last 45 minutes (3 units); 0, 5 and 6 are not held.
 void evenPeriods(AppState& s)
@@ -145,7 +116,7 @@ TEST_F(Summary, OrderErrorsAndExitStatusOverTwoSchoolYears)
     EXPECT_EQ(r.err.trimmed().split(u'\n').size(), 1) << r.err.toStdString();
     EXPECT_TRUE(r.err.startsWith(fileBad + u":8: "_s)) << r.err.toStdString();
 
-    const QJsonObject root = r.json();
+    const QJsonObject root = r.json().object();
     EXPECT_TRUE(root.value(u"date"_s).isNull());
     const QJsonArray classes = root.value(u"classes"_s).toArray();
     ASSERT_EQ(classes.size(), 5);
@@ -179,13 +150,13 @@ TEST_F(Summary, OrderErrorsAndExitStatusOverTwoSchoolYears)
     EXPECT_EQ(cli({u"summary"_s, fileA, fileB, u"--json"_s}).exitCode, 0);
     const CliRun onlyBad = cli({u"summary"_s, fileBad, m_dir.filePath(u"missing.rv"_s), u"--json"_s});
     EXPECT_EQ(onlyBad.exitCode, 1);
-    EXPECT_EQ(onlyBad.json().value(u"classes"_s).toArray().size(), 0);
-    EXPECT_EQ(onlyBad.json().value(u"errors"_s).toArray().size(), 2);
+    EXPECT_EQ(onlyBad.json().object().value(u"classes"_s).toArray().size(), 0);
+    EXPECT_EQ(onlyBad.json().object().value(u"errors"_s).toArray().size(), 2);
 
     // The text form: one table per school year, the earlier first.
     const CliRun text = cli(QStringList{u"summary"_s} + allFiles());
     EXPECT_EQ(text.exitCode, 1);
-    const QString t = text.text();
+    const QString t = text.out;
     const qsizetype h16 = t.indexOf(u"平成16年度"_s);
     const qsizetype h17 = t.indexOf(u"平成17年度"_s);
     ASSERT_GE(h16, 0);
@@ -215,9 +186,9 @@ TEST_F(Summary, FiguresCountedByHandAndCutOffAtTheDate)
         cli({u"summary"_s, fileA, fileB, fileC, fileE, u"--json"_s, u"--date"_s, u"2005-10-31"_s});
     ASSERT_EQ(all.exitCode, 0) << all.err.toStdString();
     ASSERT_EQ(cut.exitCode, 0) << cut.err.toStdString();
-    EXPECT_EQ(cut.json().value(u"date"_s).toString(), u"2005-10-31"_s);
-    const QJsonArray allClasses = all.json().value(u"classes"_s).toArray();
-    const QJsonArray cutClasses = cut.json().value(u"classes"_s).toArray();
+    EXPECT_EQ(cut.json().object().value(u"date"_s).toString(), u"2005-10-31"_s);
+    const QJsonArray allClasses = all.json().object().value(u"classes"_s).toArray();
+    const QJsonArray cutClasses = cut.json().object().value(u"classes"_s).toArray();
     ASSERT_EQ(allClasses.size(), 4);
     ASSERT_EQ(cutClasses.size(), 4);
     // E (2004), B, A, C.
@@ -248,13 +219,13 @@ TEST_F(Summary, EveryClassEqualsItsOwnTally)
 {
     const CliRun summary = cli({u"summary"_s, fileA, fileB, fileC, fileD, fileE, u"--json"_s});
     ASSERT_EQ(summary.exitCode, 0) << summary.err.toStdString();
-    const QJsonArray classes = summary.json().value(u"classes"_s).toArray();
+    const QJsonArray classes = summary.json().object().value(u"classes"_s).toArray();
     ASSERT_EQ(classes.size(), 5);
     for (const QJsonValue& v : classes) {
         const QJsonObject c = v.toObject();
         const CliRun tally = cli({u"tally"_s, c.value(u"file"_s).toString(), u"--json"_s});
         ASSERT_EQ(tally.exitCode, 0) << tally.err.toStdString();
-        const QJsonObject year = tally.json().value(u"year"_s).toObject();
+        const QJsonObject year = tally.json().object().value(u"year"_s).toObject();
         for (const char* block : {"plan", "actual", "diff"})
             EXPECT_EQ(c.value(QLatin1String(block)).toObject(), year.value(QLatin1String(block)).toObject())
                 << c.value(u"file"_s).toString().toStdString() << ' ' << block;
@@ -275,7 +246,7 @@ TEST_F(Summary, UsageErrors)
     for (const QStringList& args : bad) {
         const CliRun r = cli(args);
         EXPECT_EQ(r.exitCode, 2) << args.join(u' ').toStdString();
-        EXPECT_TRUE(r.out.isEmpty()) << args.join(u' ').toStdString();
+        EXPECT_TRUE(r.bytes.isEmpty()) << args.join(u' ').toStdString();
     }
 }
 
@@ -298,7 +269,7 @@ QJsonArray readWithPython(const QString& path, const char* encoding)
                            u"sys.stdout.write(json.dumps(rows))\n"_s;
     const CliRun r = run(python, {u"-c"_s, script, path, QLatin1String(encoding)});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
-    return QJsonDocument::fromJson(r.out).array();
+    return QJsonDocument::fromJson(r.bytes).array();
 }
 
 QString saveBytes(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
@@ -316,14 +287,14 @@ TEST_F(Summary, CsvReadBackByPythonInBothEncodings)
 {
     const CliRun utf8 = cli({u"summary"_s, fileD, fileA, fileE, u"--csv"_s});
     ASSERT_EQ(utf8.exitCode, 0) << utf8.err.toStdString();
-    EXPECT_TRUE(utf8.out.startsWith("\xEF\xBB\xBF")) << "a byte order mark first";
-    EXPECT_TRUE(utf8.out.contains("\r\n"));
+    EXPECT_TRUE(utf8.bytes.startsWith("\xEF\xBB\xBF")) << "a byte order mark first";
+    EXPECT_TRUE(utf8.bytes.contains("\r\n"));
     const CliRun sjis = cli({u"summary"_s, fileD, fileA, fileE, u"--csv"_s, u"--encoding"_s, u"cp932"_s});
     ASSERT_EQ(sjis.exitCode, 0) << sjis.err.toStdString();
-    EXPECT_FALSE(sjis.out.startsWith("\xEF\xBB\xBF"));
+    EXPECT_FALSE(sjis.bytes.startsWith("\xEF\xBB\xBF"));
 
-    const QJsonArray rows = readWithPython(saveBytes(m_dir, u"u.csv"_s, utf8.out), "utf-8-sig");
-    const QJsonArray rowsSjis = readWithPython(saveBytes(m_dir, u"s.csv"_s, sjis.out), "cp932");
+    const QJsonArray rows = readWithPython(saveBytes(m_dir, u"u.csv"_s, utf8.bytes), "utf-8-sig");
+    const QJsonArray rowsSjis = readWithPython(saveBytes(m_dir, u"s.csv"_s, sjis.bytes), "cp932");
     EXPECT_EQ(rows, rowsSjis) << "the same table in either encoding";
     ASSERT_EQ(rows.size(), 4) << "a heading and three classes";
 
@@ -358,7 +329,7 @@ TEST_F(Summary, Cp932RefusesWhatItCannotHold)
     QFile::copy(fileA, m_dir.filePath(u"한국.rv"_s));
     const CliRun r = cli({u"summary"_s, m_dir.filePath(u"한국.rv"_s), u"--csv"_s, u"--encoding=cp932"_s});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_TRUE(r.bytes.isEmpty());
     EXPECT_TRUE(r.err.contains(u"ファイル"_s) && r.err.contains(u"U+D55C"_s)) << r.err.toStdString();
     EXPECT_EQ(cli({u"summary"_s, m_dir.filePath(u"한국.rv"_s), u"--csv"_s}).exitCode, 0) << "UTF-8 holds it";
 }
@@ -367,7 +338,7 @@ TEST_F(Summary, TallyCsvIsTheTallyGrid)
 {
     const CliRun r = cli({u"tally"_s, fileA, u"--date"_s, u"2005-10-31"_s, u"--csv"_s});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-    const QJsonArray rows = readWithPython(saveBytes(m_dir, u"t.csv"_s, r.out), "utf-8-sig");
+    const QJsonArray rows = readWithPython(saveBytes(m_dir, u"t.csv"_s, r.bytes), "utf-8-sig");
     ASSERT_EQ(rows.size(), 22);
     const QStringList heading{u"教科"_s,      u"週･計画"_s,   u"週･実績"_s,   u"週･増減"_s,   u"学期･計画"_s,
                               u"学期･実績"_s, u"学期･増減"_s, u"年間･計画"_s, u"年間･実績"_s, u"年間･増減"_s};
@@ -387,15 +358,70 @@ TEST_F(Summary, PdfHasAPagePerSchoolYear)
     const CliRun r = cli({u"summary"_s, fileA, fileE, fileB, u"--output"_s, pdf});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const CliRun info = run(u"pdfinfo"_s, {pdf});
-    EXPECT_TRUE(info.text().contains(QRegularExpression(u"Pages:\\s+2\\n"_s))) << info.text().toStdString();
-    EXPECT_TRUE(info.text().contains(QRegularExpression(u"Page size:\\s+842[.0-9]* x 595"_s)))
-        << "A4 landscape: " << info.text().toStdString();
+    EXPECT_TRUE(info.out.contains(QRegularExpression(u"Pages:\\s+2\\n"_s))) << info.out.toStdString();
+    EXPECT_TRUE(info.out.contains(QRegularExpression(u"Page size:\\s+842[.0-9]* x 595"_s)))
+        << "A4 landscape: " << info.out.toStdString();
     for (int page : {1, 2}) {
         const CliRun text = run(
             u"pdftotext"_s, {u"-f"_s, QString::number(page), u"-l"_s, QString::number(page), pdf, u"-"_s});
-        const QString t = text.text();
+        const QString t = text.out;
         EXPECT_TRUE(t.contains(u"学校全体の授業時数集計"_s)) << page;
         EXPECT_TRUE(t.contains(page == 1 ? u"平成16年度"_s : u"平成17年度"_s)) << t.toStdString();
         EXPECT_TRUE(t.contains(page == 1 ? u"高橋"_s : u"佐藤 一郎"_s)) << t.toStdString();
     }
+}
+
+TEST_F(Summary, LaterSubjectsCountOnlyInTheSchoolYearsThatHaveThem)
+{
+    // 令和6年度 5年1組: 外国語 70 hours planned (70 units a term), two periods of it registered on
+    // Monday 15 April, one of 外国語活動 typed although grade 5 has none since 2020.
+    AppState later = classPlan(2024, 5, u"1"_s, u"山本"_s);
+    planTerms(later, Field::gaikokugo, 70);
+    addDay(later, QDate(2024, 4, 15), u"　外外国英　　"_s);
+    const QString fileLater = save(later, u"5-1-2024.rv"_s);
+
+    const CliRun json = cli({u"summary"_s, fileA, fileLater, u"--json"_s});
+    ASSERT_EQ(json.exitCode, 0) << json.err.toStdString();
+    const QJsonArray classes = json.json().object().value(u"classes"_s).toArray();
+    ASSERT_EQ(classes.size(), 2);
+    const QJsonObject old = classes[0].toObject();
+    const QJsonObject now = classes[1].toObject();
+    EXPECT_EQ(now.value(u"schoolYear"_s).toInt(), 2024);
+    EXPECT_FALSE(old.value(u"plan"_s).toObject().contains(u"gaikokugo"_s));
+    EXPECT_EQ(at(now, "plan", "gaikokugo"), 210);
+    EXPECT_EQ(at(now, "actual", "gaikokugo"), 6);
+    EXPECT_EQ(at(now, "actual", "KyoukaSyoukei"), 9) << "外国語 and 国語 in the subject subtotal";
+    EXPECT_EQ(at(now, "actual", "gaikokugokatsudou"), 3);
+    EXPECT_EQ(at(now, "actual", "SouJyugyouJisuu"), 12) << "外国語活動 outside it, in the total";
+
+    const CliRun csv = cli({u"summary"_s, fileA, fileLater, u"--csv"_s});
+    ASSERT_EQ(csv.exitCode, 0) << csv.err.toStdString();
+    const QJsonArray rows = readWithPython(saveBytes(m_dir, u"l.csv"_s, csv.bytes), "utf-8-sig");
+    ASSERT_EQ(rows.size(), 3);
+    const QJsonArray heading = rows[0].toArray();
+    ASSERT_EQ(heading.size(), 4 + 23 * 3 + 1);
+    // 体育 is the ninth field: columns 28–30; 外国語 follows it, before 教科小計.
+    EXPECT_EQ(heading[30].toString(), u"体育 増減"_s);
+    EXPECT_EQ(heading[31].toString(), u"外国語 計画"_s);
+    EXPECT_EQ(heading[34].toString(), u"教科小計 計画"_s);
+    const qsizetype doutoku = heading.toVariantList().indexOf(u"道徳 増減"_s);
+    ASSERT_GT(doutoku, 0);
+    EXPECT_EQ(heading[doutoku + 1].toString(), u"外国語活動 計画"_s);
+    // The 2005 class has no such subjects: empty cells, not zeros.
+    EXPECT_EQ(rows[1].toArray()[31].toString(), QString());
+    EXPECT_EQ(rows[2].toArray()[31].toString(), u"70.0"_s);
+    EXPECT_EQ(rows[2].toArray()[32].toString(), u"2.0"_s);
+
+    // The class's own tally CSV lists 外国語 after 体育 too, and 外国語活動 after 道徳.
+    const CliRun tally = cli({u"tally"_s, fileLater, u"--date"_s, u"2024-04-15"_s, u"--csv"_s});
+    ASSERT_EQ(tally.exitCode, 0) << tally.err.toStdString();
+    const QJsonArray grid = readWithPython(saveBytes(m_dir, u"g.csv"_s, tally.bytes), "utf-8-sig");
+    ASSERT_EQ(grid.size(), 24);
+    EXPECT_EQ(grid[9].toArray()[0].toString(), u"体育"_s);
+    const QStringList foreign{u"外国語"_s, u"0.0"_s,   u"2.0"_s,  u"2.0"_s, u"23.1"_s,
+                              u"2.0"_s,    u"-21.1"_s, u"70.0"_s, u"2.0"_s, u"-68.0"_s};
+    EXPECT_EQ(grid[10].toArray().toVariantList(), QVariantList(foreign.begin(), foreign.end()));
+    EXPECT_EQ(grid[11].toArray()[0].toString(), u"教科小計"_s);
+    EXPECT_EQ(grid[13].toArray()[0].toString(), u"道徳"_s);
+    EXPECT_EQ(grid[14].toArray()[0].toString(), u"外国語活動"_s);
 }

@@ -394,3 +394,23 @@ TEST_F(RecordingTest, EventBoxesTakeOnlyWhatThePlanFileCanHold)
     click(command(0));
     EXPECT_EQ(recordOf(state, kMonday)->strComment, QStringLiteral("遠足～雨天順延"));
 }
+
+TEST_F(RecordingTest, EnterPressesThePaletteThePeriodAndTheRegisterButton)
+{
+    // A teacher at the keyboard: Enter does what Space does on each button of the week.
+    QPushButton* music = child<QPushButton>(QStringLiteral("cmdSubject_%1").arg(kOngaku));
+    music->setFocus();
+    QTest::keyClick(music, Qt::Key_Return);
+    EXPECT_EQ(frame()->tag(), QStringLiteral("音楽"));
+
+    QToolButton* p1 = period(2, 1);
+    p1->setFocus();
+    QTest::keyClick(p1, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(p1->text(), QStringLiteral("音楽"));
+
+    QPushButton* wednesday = command(2);
+    wednesday->setFocus();
+    QTest::keyClick(wednesday, Qt::Key_Return);
+    ASSERT_NE(recordOf(state, QDate(2001, 10, 17)), nullptr);
+    EXPECT_EQ(recordOf(state, QDate(2001, 10, 17))->strSubject.mid(1, 1), QStringLiteral("音"));
+}

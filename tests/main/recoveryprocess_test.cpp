@@ -12,8 +12,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/prctl.h>
 
 namespace {
 const QDate kTuesday(2002, 10, 15); // "today" is Thursday 17 October 2002: its week is shown
@@ -37,6 +39,9 @@ public:
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
         m_process.setProcessEnvironment(env);
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        // Should this test die without its destructors (a sanitizer's abort), the program goes with
+        // it instead of holding the test runner's output open.
+        m_process.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
         m_process.start(QStringLiteral(MIRTE_PROGRAM), arguments);
         EXPECT_TRUE(m_process.waitForStarted(kPatience)) << m_process.errorString().toStdString();
     }
@@ -110,7 +115,8 @@ protected:
     static bool registersTuesday(const QString& path)
     {
         try {
-            const RivoDayTime* day = recordOf(readPlan(contentOf(path), path), kTuesday);
+            const AppState plan = readPlan(contentOf(path), path); // the day lives in it
+            const RivoDayTime* day = recordOf(plan, kTuesday);
             return day && !day->boolNowPlanning;
         } catch (const std::exception&) {
             return false; // not written whole yet

@@ -141,6 +141,13 @@ TEST(LaterSubjectsFile, SectionsThatDoNotFitThePlanAreRefused)
     bad.removeAt(basic + 5);
     EXPECT_EQ(failingLine(bytesOf(bad)), basic + 2);
 
+    // Term values that fit one by one but take the year's 外国語 beyond 16 bits: the term that
+    // tips it over is named on its own line of the extension (term 2, after base and term 1).
+    bad = lines;
+    bad[basic + 3] = u" 20000 "_s;
+    bad[basic + 4] = u" 20000 "_s;
+    EXPECT_EQ(failingLine(bytesOf(bad)), basic + 5);
+
     // 外国語 in a plan of 2015, which has no such subject.
     bad = lines;
     bad[6] = u" 2015"_s; // line 7: the school year

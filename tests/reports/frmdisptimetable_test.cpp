@@ -7,9 +7,9 @@
 #include "testservices.h"
 #include "totals/yeartotals.h"
 
-#include <QLabel>
 #include <QAccessible>
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QSet>
 #include <QTest>
@@ -386,15 +386,18 @@ TEST_F(TallyWindow, HeadingObjectsAreNamedByTheirHeadings)
     ASSERT_NE(table, nullptr);
     QAccessibleTableInterface* cells = table->tableInterface();
     ASSERT_NE(cells, nullptr);
-    const auto columnHeading = [&](int row, int col) {
-        const QList<QAccessibleInterface*> headers =
-            cells->cellAt(row, col)->tableCellInterface()->columnHeaderCells();
+    // Qt hands out header cells it does not keep; registering them gives them to its cache, which
+    // owns every other interface, instead of leaking them.
+    const auto nameOf = [](const QList<QAccessibleInterface*>& headers) {
+        for (QAccessibleInterface* header : headers)
+            QAccessible::registerAccessibleInterface(header);
         return headers.isEmpty() ? QString() : headers.first()->text(QAccessible::Name);
     };
+    const auto columnHeading = [&](int row, int col) {
+        return nameOf(cells->cellAt(row, col)->tableCellInterface()->columnHeaderCells());
+    };
     const auto rowHeading = [&](int row, int col) {
-        const QList<QAccessibleInterface*> headers =
-            cells->cellAt(row, col)->tableCellInterface()->rowHeaderCells();
-        return headers.isEmpty() ? QString() : headers.first()->text(QAccessible::Name);
+        return nameOf(cells->cellAt(row, col)->tableCellInterface()->rowHeaderCells());
     };
     EXPECT_EQ(columnHeading(3, 1), QStringLiteral("週･計画"));
     EXPECT_EQ(columnHeading(3, 9), QStringLiteral("年間･増減"));

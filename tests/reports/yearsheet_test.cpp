@@ -3,11 +3,14 @@
 // the rows of 2 April to 21 July (tops 1540 + 170 n), term 2 starts at 4790, term 3 at 8380.
 #include "reports/yearsheet.h"
 
+#include "reports/printhelpers.h"
+
 #include "reportsfixture.h"
 #include "sheettesting.h"
 #include "totals/yeartotals.h"
 
 #include <QPrinter>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -447,4 +450,262 @@ TEST(YearSheet, KeepsWithinTheMarginsOfThePageSetUp)
     EXPECT_LE(lowest, area.height + 1e-6);
     // Narrowed in both directions alike: the frame keeps its proportions.
     EXPECT_NEAR(right / lowest, 15825 / (kYearTop + 510), 1e-9);
+}
+
+namespace {
+
+// Texts of the tally drawn on the line of y (a smaller one a little lower) from x1 up to x2.
+QStringList tallyTextsAt(const RecordingPrinter& p, double x1, double x2, double y)
+{
+    QStringList out;
+    for (const auto& t : p.texts())
+        if (t.y >= y && t.y < y + 5 && t.x >= x1 && t.x < x2)
+            out << t.text;
+    return out;
+}
+
+// Grade 5 of 2024: 国 60, 60, 55 and 外 23, 24, 23 hours planned per term. Registered: Monday 15
+// April 国外算外体, Tuesday 16 April 外国国社, Tuesday 8 October 外外 (45-minute periods 1 to 5).
+std::unique_ptr<AppState> plan2024()
+{
+    auto s = makePlan(2024, 5);
+    const auto terms = s->objYearPlan->terms();
+    const Units kokugo[] = {180, 180, 165};
+    const Units gaikokugo[] = {69, 72, 69};
+    for (std::size_t t = 0; t < 3; ++t) {
+        terms[t]->kokugo = kokugo[t];
+        terms[t]->gaikokugo = gaikokugo[t];
+        terms[t]->recomputeSubtotals();
+    }
+    calculate(*s->objYearPlan);
+    record(*s, QDate(2024, 4, 15), kE + QStringLiteral("国外算外体") + kE);
+    record(*s, QDate(2024, 4, 16), kE + QStringLiteral("外国国社") + kE + kE);
+    record(*s, QDate(2024, 10, 8), kE + QStringLiteral("外外") + kE + kE + kE + kE);
+    return s;
+}
+
+// Top of a term's foot: the heading band, the term's week rows and the blocks before it.
+double footOf(const AppState& s, int term)
+{
+    const auto terms = yearSheetTerms(s);
+    double y = 1540;
+    for (int t = 0; t < term; ++t)
+        y += terms[static_cast<std::size_t>(t)].rows * 170 + 530;
+    return y + terms[static_cast<std::size_t>(term)].rows * 170;
+}
+
+double rowOf(const AppState& s, const QDate& date)
+{
+    const YearSheetTerm term = yearSheetTerms(s)[0];
+    return 1540 + 170 * (term.firstMonday.daysTo(date) / 7);
+}
+
+} // namespace
+
+// 25 width units from 9040 to 15825 (the totals count two): 271.4 twips each. 外国語 is the tenth
+// column, 11483 to 11754; 教科小計 the eleventh, to 12025; 総授業時数 the 20th and 21st, 14197 to 14739.
+TEST(YearSheetLaterSubjects, ForeignLanguageOf2024HasItsColumnInsideTheSubjectSubtotal)
+{
+    auto s = plan2024();
+    const RecordingPrinter p = printYear(*s);
+
+    struct Column {
+        const char* name;
+        double left, right;
+    };
+    const Column gaikokugo{"外国語", 11483, 11754}, kyouka{"教科小計", 11754, 12025},
+        total{"総授業時数", 14197, 14739};
+    struct Expected {
+        Column column;
+        double y;
+        const char* text;
+    };
+    const double week = rowOf(*s, QDate(2024, 4, 15));
+    const double term1 = footOf(*s, 0), term2 = footOf(*s, 1), year = footOf(*s, 3 - 1) + 530;
+    const Expected cells[] = {
+        // The week of 15 April: 外 3, 国 3, 算 1, 体 1, 社 1.
+        {gaikokugo, week + 50, " 3.0"},
+        {kyouka, week + 50, "  9.0"},
+        {total, week + 50, "   9.0"},
+        // Term 1: plan 国 60 + 外 23, actual 外 3 and 9 in all.
+        {gaikokugo, term1 + 50, " 23.0"},
+        {gaikokugo, term1 + 220, "  3.0"},
+        {gaikokugo, term1 + 390, "-20.0"},
+        {kyouka, term1 + 50, " 83.0"},
+        {kyouka, term1 + 220, "  9.0"},
+        {kyouka, term1 + 390, "-74.0"},
+        // Term 2: 外 24 planned, 2 taught.
+        {gaikokugo, term2 + 50, " 24.0"},
+        {gaikokugo, term2 + 390, "-22.0"},
+        {kyouka, term2 + 50, " 84.0"},
+        {kyouka, term2 + 220, "  2.0"},
+        // The year: 外 70 planned, 5 taught; all subjects 245 planned, 11 taught.
+        {gaikokugo, year + 50, " 70.0"},
+        {gaikokugo, year + 220, "  5.0"},
+        {gaikokugo, year + 390, "-65.0"},
+        {kyouka, year + 50, "245.0"},
+        {kyouka, year + 220, " 11.0"},
+        {kyouka, year + 390, "-234.0"},
+        {total, year + 50, " 245.0"},
+        {total, year + 390, "-234.0"},
+    };
+    for (const Expected& c : cells)
+        EXPECT_EQ(tallyTextsAt(p, c.column.left, c.column.right, c.y),
+                  QStringList{QString::fromLatin1(c.text)})
+            << c.column.name << " at " << c.y;
+    EXPECT_EQ(tallyTextsAt(p, 11483, 11754, 1540).size(), 0);
+
+    // Headings: 外/国/語 in its column, then 教科小計 Ａ.
+    QString heading;
+    for (const auto& t : p.texts())
+        if (t.x >= 11483 && t.x < 11754 && t.y > 690 && t.y < 1540)
+            heading += t.text;
+    EXPECT_EQ(heading, QStringLiteral("外国語"));
+}
+
+TEST(YearSheetLaterSubjects, ForeignLanguageActivityOf2015StandsOutsideTheSubjectSubtotal)
+{
+    // 24 width units of 282.7 twips: 教科小計 is the tenth column (11584 to 11867), 外国語活動 the
+    // 13th (12433 to 12715), 総授業時数 the 19th, twice as wide (14129 to 14694).
+    auto s = makePlan(2015, 5);
+    const auto terms = s->objYearPlan->terms();
+    const Units katsudou[] = {36, 36, 33};
+    for (std::size_t t = 0; t < 3; ++t) {
+        terms[t]->gaikokugokatsudou = katsudou[t];
+        terms[t]->recomputeSubtotals();
+    }
+    calculate(*s->objYearPlan);
+    record(*s, QDate(2015, 4, 13), kE + QStringLiteral("英英算体理") + kE); // 英 2, 教科 3
+    const RecordingPrinter p = printYear(*s);
+
+    const double week = rowOf(*s, QDate(2015, 4, 13));
+    const double term1 = footOf(*s, 0), year = footOf(*s, 2) + 530;
+    struct Expected {
+        double left, right, y;
+        const char* text;
+    };
+    const Expected cells[] = {
+        {12433, 12715, week + 50, " 2.0"},    {11584, 11867, week + 50, "  3.0"},
+        {14129, 14694, week + 50, "   5.0"},  {12433, 12715, term1 + 50, " 12.0"},
+        {12433, 12715, term1 + 220, "  2.0"}, {12433, 12715, term1 + 390, "-10.0"},
+        {11584, 11867, term1 + 50, "  0.0"},  {11584, 11867, term1 + 390, "  3.0"},
+        {14129, 14694, term1 + 50, "  12.0"}, {14129, 14694, term1 + 390, "  -7.0"},
+        {12433, 12715, year + 50, " 35.0"},   {12433, 12715, year + 390, "-33.0"},
+        {11584, 11867, year + 220, "  3.0"},  {14129, 14694, year + 220, "   5.0"},
+    };
+    for (const Expected& c : cells)
+        EXPECT_EQ(tallyTextsAt(p, c.left, c.right, c.y), QStringList{QString::fromLatin1(c.text)})
+            << c.left << " at " << c.y;
+
+    QString heading;
+    for (const auto& t : p.texts())
+        if (t.x >= 12433 && t.x < 12715 && t.y > 520 && t.y < 1540)
+            heading += t.text;
+    EXPECT_EQ(heading, QStringLiteral("外国語活動Ｅ"));
+    // 外国語 is no subject of 2015: 外 heads no column of its own.
+    int foreign = 0;
+    for (const auto& t : p.texts())
+        foreign += t.text == QStringLiteral("外");
+    EXPECT_EQ(foreign, 1);
+}
+
+TEST(YearSheetLaterSubjects, GroupsKeepTheirHeadingsCentredAndTheirRules)
+{
+    struct Case {
+        int year;
+        double subjectsRight;   // right edge of 教科小計
+        double activitiesLeft;  // left edge of 学級活動
+        double activitiesRight; // right edge of 特活小計
+        double katsudouLeft;    // left edge of 外国語活動
+    };
+    // Edges at 9040 + 6785 × units / 24 (2015) or / 25 (2024), rounded to the twip.
+    for (const Case& c : {Case{2015, 11867, 12715, 14129, 12433}, Case{2024, 12025, 12840, 14197, 12568}}) {
+        auto s = makePlan(c.year, 5);
+        const RecordingPrinter p = printYear(*s);
+        const auto centreOf = [&p](const QString& text) {
+            const auto* t = p.findText(text);
+            return t ? t->x + textColumns(text) * 80 / 2.0 : 0;
+        };
+        EXPECT_NEAR(centreOf(QStringLiteral("教　　　　科")), (9040 + c.subjectsRight) / 2, 1) << c.year;
+        EXPECT_NEAR(centreOf(QStringLiteral("特 別 活 動")), (c.activitiesLeft + c.activitiesRight) / 2, 1)
+            << c.year;
+        EXPECT_TRUE(p.hasLine(9040, 690, c.subjectsRight, 690, 2)) << c.year;
+        EXPECT_TRUE(p.hasLine(c.activitiesLeft, 690, c.activitiesRight, 690, 2)) << c.year;
+        // Full-height rules where the groups part, in the heading band and in every term block.
+        for (double x : {c.subjectsRight, c.katsudouLeft, c.activitiesLeft, c.activitiesRight}) {
+            EXPECT_TRUE(p.hasLine(x, 520, x, 1540, 2)) << c.year << " at " << x;
+            EXPECT_TRUE(p.hasLine(x, 1540, x, footOf(*s, 0) + 510, 2)) << c.year << " at " << x;
+        }
+        // The tally keeps its edges: the timetable part is the sixteen subjects' one.
+        EXPECT_TRUE(p.hasLine(9040, 350, 9040, 1540, 2));
+        EXPECT_TRUE(p.hasLine(9040, 520, 15825, 520, 2));
+    }
+}
+
+TEST(YearSheetLaterSubjects, EveryValueStaysBetweenTheRulesOfItsColumn)
+{
+    // A year's standard hours of grade 5 all planned in term 1 and nothing taught in it: the longest
+    // values a real plan gives (1015.0 planned, -1015.0 behind); and a full week in term 2.
+    auto s = makePlan(2024, 5);
+    RivoSeasonTotal& term = *s->objYearPlan->objFirstSeason;
+    const std::pair<Field, Units> hours[] = {
+        {Field::kokugo, 175},   {Field::syakai, 100}, {Field::sannsuu, 175},        {Field::rika, 105},
+        {Field::onngaku, 50},   {Field::zukou, 50},   {Field::katei, 60},           {Field::taiiku, 90},
+        {Field::gaikokugo, 70}, {Field::doutoku, 35}, {Field::gakkyuukatsudou, 35}, {Field::sougou, 70},
+    };
+    for (const auto& [field, h] : hours)
+        term[field] = static_cast<Units>(h * 3);
+    term.recomputeSubtotals();
+    ASSERT_EQ(term.SouJyugyouJisuu, 1015 * 3);
+    calculate(*s->objYearPlan);
+    for (int d = 21; d <= 26; ++d)
+        record(*s, QDate(2024, 10, d), QStringLiteral("国外外外外外英"));
+    const RecordingPrinter p = printYear(*s);
+
+    std::vector<double> rules;
+    for (const auto& l : p.lines())
+        if (l.x1 == l.x2 && l.x1 >= 9040 && l.y1 <= 1540 && l.y2 > 1540)
+            rules.push_back(l.x1);
+    std::sort(rules.begin(), rules.end());
+    rules.erase(std::unique(rules.begin(), rules.end()), rules.end());
+    ASSERT_EQ(rules.size(), 24U); // the tally's two edges and the 22 rules between its 23 columns
+
+    int values = 0;
+    for (const auto& t : p.texts()) {
+        if (t.y < 1540 || t.x < 9040)
+            continue;
+        ++values;
+        const auto right = std::upper_bound(rules.begin(), rules.end(), t.x);
+        ASSERT_NE(right, rules.end()) << t.text.toStdString();
+        const double width = textColumns(t.text) * t.fontSize * 10; // half-width digits: half an em
+        EXPECT_GE(t.x, *(right - 1) + 3) << t.text.toStdString() << " at " << t.x << "," << t.y;
+        EXPECT_LE(t.x + width, *right - 3) << t.text.toStdString() << " at " << t.x << "," << t.y;
+    }
+    EXPECT_GT(values, 23 * 3 * 4);
+    EXPECT_NE(p.findText(QStringLiteral("-1015.0")), nullptr);
+    EXPECT_NE(p.findText(QStringLiteral("-875.0")), nullptr); // 教科小計 in a narrow column
+}
+
+TEST(YearSheetLaterSubjects, PlansUpTo2010KeepTheSixteenSubjectsColumns)
+{
+    // A week row's values: 19 columns of 295 twips from 9040, the totals 590 wide; the value 20
+    // twips into a column, 120 into a wide one.
+    const std::vector<double> basic = {9060,  9355,  9650,  9945,  10240, 10535, 10830,
+                                       11125, 11420, 11715, 12010, 12305, 12600, 12895,
+                                       13190, 13485, 13780, 14175, 14665, 14960, 15355};
+    for (const auto& [year, columns] : {std::pair{2005, 21}, {2010, 21}, {2011, 22}, {2020, 23}}) {
+        auto s = makePlan(year, 5);
+        const RecordingPrinter p = printYear(*s);
+        std::vector<double> xs;
+        for (const auto& t : p.texts())
+            if (t.y == 1540 + 50 && t.x >= 9040)
+                xs.push_back(t.x);
+        EXPECT_EQ(static_cast<int>(xs.size()), columns) << year;
+        if (columns == 21) {
+            EXPECT_EQ(xs, basic) << year;
+            for (const char16_t* later : {u"外", u"英", u"Ｅ"})
+                EXPECT_EQ(p.findText(QString::fromUtf16(later)), nullptr) << year;
+            EXPECT_EQ(p.findText(QStringLiteral("特 別 活 動"))->x, 12680);
+        }
+    }
 }

@@ -108,4 +108,7 @@ TEST_F(LaterSubjectsPages, TimetablePaletteOf2024StampsTheForeignLanguage)
     EXPECT_EQ(state.objWeekTimetable->gaikokugo, 3);
     const QString label = control<QLabel>(Step::Timetable, QStringLiteral("lblWiz5WeekTime_10"))->text();
     EXPECT_EQ(label, QStringLiteral("外国語　1.0 時間"));
+    // The five-character name keeps a space before its hours too.
+    EXPECT_EQ(control<QLabel>(Step::Timetable, QStringLiteral("lblWiz5WeekTime_12"))->text(),
+              QStringLiteral("外国語活動　0.0 時間"));
 }

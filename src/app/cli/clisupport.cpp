@@ -45,3 +45,11 @@ QString padLeft(const QString& text, int width)
 {
     return QString(std::max(0, width - displayWidth(text)), u' ') + text;
 }
+
+QString tableLine(const QString& label, const QStringList& cells, int labelWidth, int cellWidth)
+{
+    QString line = padRight(label, labelWidth);
+    for (const QString& cell : cells)
+        line += padLeft(cell, cellWidth);
+    return line;
+}

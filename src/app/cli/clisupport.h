@@ -7,6 +7,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 // The plan of a file, read into a state of its own. Throws PlanFileError.
 AppState openPlan(const QString& path);
@@ -19,3 +20,5 @@ QString isoDate(const QDate& date);
 int displayWidth(const QString& text);
 QString padRight(const QString& text, int width);
 QString padLeft(const QString& text, int width);
+// A line of a text table: the label padded on the right, each cell on the left.
+QString tableLine(const QString& label, const QStringList& cells, int labelWidth, int cellWidth);

@@ -41,15 +41,16 @@ int runProjection(const QStringList& arguments, CliContext& context)
     for (Field f : rows)
         labelWidth = std::max(labelWidth, displayWidth(planRowCaption(f)) + 2);
     constexpr int kCellWidth = 9;
-    QString line = padRight(u"教科"_s, labelWidth);
-    for (const QString& h : {u"1学期"_s, u"2学期"_s, u"3学期"_s, u"年間"_s})
-        line += padLeft(h, kCellWidth);
-    context.out << line << u'\n';
+    context.out << tableLine(u"教科"_s, {u"1学期"_s, u"2学期"_s, u"3学期"_s, u"年間"_s}, labelWidth,
+                             kCellWidth)
+                << u'\n';
     for (std::size_t r = 0; r < table.size(); ++r) {
-        line = padRight(r < rows.size() ? planRowCaption(rows[r]) : u"計"_s, labelWidth);
+        QStringList cells;
         for (Units u : table[r])
-            line += padLeft(UnitsToText(u), kCellWidth);
-        context.out << line << u'\n';
+            cells << UnitsToText(u);
+        context.out << tableLine(r < rows.size() ? planRowCaption(rows[r]) : u"計"_s, cells, labelWidth,
+                                 kCellWidth)
+                    << u'\n';
     }
     return kExitOk;
 }

@@ -65,19 +65,13 @@ int runStandard(const QStringList& arguments, CliContext& context)
                                   u"計画－標準"_s, u"年間実績"_s, u"実績－標準"_s};
     constexpr int kLabelWidth = 12;
     constexpr int kCellWidth = 11;
-    QString line = padRight(u"教科"_s, kLabelWidth);
-    for (const QString& h : headings)
-        line += padLeft(h, kCellWidth);
-    context.out << line << u'\n';
+    context.out << tableLine(u"教科"_s, headings, kLabelWidth, kCellWidth) << u'\n';
     const auto printRow = [&](const QString& label, const StandardFigures& f) {
-        QString l = padRight(label, kLabelWidth);
-        l += padLeft(UnitsToText(f.standard), kCellWidth);
-        l += padLeft(UnitsToText(f.base), kCellWidth);
-        l += padLeft(UnitsToText(f.plan), kCellWidth);
-        l += padLeft(signedText(static_cast<long long>(f.plan) - f.standard), kCellWidth);
-        l += padLeft(UnitsToText(f.actual), kCellWidth);
-        l += padLeft(signedText(static_cast<long long>(f.actual) - f.standard), kCellWidth);
-        context.out << l << u'\n';
+        const QStringList cells = {
+            UnitsToText(f.standard), UnitsToText(f.base),
+            UnitsToText(f.plan),     signedText(static_cast<long long>(f.plan) - f.standard),
+            UnitsToText(f.actual),   signedText(static_cast<long long>(f.actual) - f.standard)};
+        context.out << tableLine(label, cells, kLabelWidth, kCellWidth) << u'\n';
     };
     for (const StandardComparisonRow& row : c.rows)
         printRow(tallyLabel(row.field), row.figures);

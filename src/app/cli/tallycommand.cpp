@@ -67,7 +67,7 @@ int runTally(const QStringList& arguments, CliContext& context)
     const Catalogue& catalogue = plan.catalogue();
 
     if (args.has(u"--csv"_s)) {
-        writeCsv(context, tallyCsvRows(tally), encoding);
+        writeCsv(context, tallyCsvRows(tally, catalogue.tallyOrder), encoding);
         return kExitOk;
     }
     if (args.has(u"--json"_s)) {
@@ -91,18 +91,12 @@ int runTally(const QStringList& arguments, CliContext& context)
                                   u"年間･計画"_s, u"年間･実績"_s, u"年間･増減"_s};
     constexpr int kLabelWidth = 12;
     constexpr int kCellWidth = 10;
-    QString line = padRight(u"教科"_s, kLabelWidth);
-    for (const QString& h : headings)
-        line += padLeft(h, kCellWidth);
-    context.out << line << u'\n';
+    context.out << tableLine(u"教科"_s, headings, kLabelWidth, kCellWidth) << u'\n';
     for (Field f : catalogue.tallyOrder) {
-        line = padRight(tallyLabel(f), kLabelWidth);
-        for (const TallyBlock* b : {&tally.week, &tally.termBlock, &tally.year}) {
-            line += padLeft(UnitsToText(b->plan[f]), kCellWidth);
-            line += padLeft(UnitsToText(b->actual[f]), kCellWidth);
-            line += padLeft(diffText(*b, f), kCellWidth);
-        }
-        context.out << line << u'\n';
+        QStringList cells;
+        for (const TallyBlock* b : {&tally.week, &tally.termBlock, &tally.year})
+            cells << UnitsToText(b->plan[f]) << UnitsToText(b->actual[f]) << diffText(*b, f);
+        context.out << tableLine(tallyLabel(f), cells, kLabelWidth, kCellWidth) << u'\n';
     }
     return kExitOk;
 }

@@ -33,6 +33,7 @@
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -314,6 +315,7 @@ void frmMain::buildPalette()
     for (int i = 0; i < int(cmdSubject.size()); ++i) {
         auto* button = named(new QPushButton(fraPalette), QStringLiteral("cmdSubject_%1").arg(i), QString());
         button->setProperty(kPaletteIndexProperty, i);
+        button->setAutoDefault(true); // Enter picks the subject, as Space does
         button->installEventFilter(this);
         connect(button, &QPushButton::clicked, this, [this, i] { cmdSubject_Click(i); });
         cmdSubject[std::size_t(i)] = button;
@@ -419,6 +421,7 @@ void frmMain::buildWeekRows()
             const auto slot = periodSlots[std::size_t(r)];
             connect(button, &QToolButton::clicked, this, [this, slot, j] { (this->*slot)(j); });
             keepReadableWhenLocked(button);
+            button->installEventFilter(this); // Enter presses it
             (*row.periods)[std::size_t(j)] = button;
         }
 
@@ -450,6 +453,7 @@ void frmMain::buildWeekRows()
         auto* command = new QPushButton(kRegister, fraSubject);
         command->setObjectName(QStringLiteral("Command%1").arg(r + 1));
         command->setGeometry(twipsRect(kCommandLeft, top, kCellSize, kCellSize));
+        command->setAutoDefault(true); // Enter presses it, as on the wizard's pages
         connect(command, &QPushButton::clicked, this, commandSlots[std::size_t(r)]);
         *commands[std::size_t(r)] = command;
         row.command = command;
@@ -717,6 +721,15 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
         const QVariant index = watched->property(kPaletteIndexProperty);
         if (index.isValid())
             cmdSubject_MouseDown(index.toInt(), static_cast<QMouseEvent*>(event)->button());
+    }
+    // A period button is a tool button, which takes only Space; Enter presses it too.
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        auto* period = qobject_cast<QToolButton*>(watched);
+        if (period && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            period->click();
+            return true;
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -6,6 +6,7 @@
 #include "totals/projection.h"
 #include "totals/standardcomparison.h"
 #include "totals/yeartotals.h"
+#include "ui/common/differencecolor.h"
 #include "ui/common/services.h"
 #include "ui/common/usercommand.h"
 #include "ui/common/windowactivation.h"
@@ -29,10 +30,6 @@ constexpr int kRowPixels = 22;
 constexpr int kLeftColumnPixels = 58;
 constexpr int kBoxPixels = 62;
 const QString kNoSum = QStringLiteral("***");
-
-const QColor kNegative(255, 0, 0);
-const QColor kZero(0, 0, 0);
-const QColor kPositive(0, 0, 255);
 
 void alignNumber(Grid* grid, int row, int col)
 {
@@ -358,7 +355,7 @@ void frmWiz4::subSaveYearPlan()
         const Units d = f.difference[static_cast<std::size_t>(row - 1)];
         gridWiz4YearSum->setTextMatrix(row, 0, UnitsToText(year));
         gridWiz4YearSum->setTextMatrix(row, 1, UnitsToText(d));
-        gridWiz4YearSum->setCellForeColor(row, 1, d < 0 ? kNegative : d > 0 ? kPositive : kZero);
+        gridWiz4YearSum->setCellForeColor(row, 1, differenceColor(d));
         alignNumber(gridWiz4YearSum, row, 0);
         alignNumber(gridWiz4YearSum, row, 1);
     }
@@ -386,16 +383,10 @@ void frmWiz4::subDispStandard()
         const Units planDiff = sub16(f.plan, f.standard);
         const Units actualDiff = sub16(f.actual, f.standard);
         gridWiz4StandardCheck->setTextMatrix(row, 0, UnitsToText(planDiff));
-        gridWiz4StandardCheck->setCellForeColor(row, 0,
-                                                planDiff < 0   ? kNegative
-                                                : planDiff > 0 ? kPositive
-                                                               : kZero);
+        gridWiz4StandardCheck->setCellForeColor(row, 0, differenceColor(planDiff));
         gridWiz4StandardCheck->setTextMatrix(row, 1, UnitsToText(f.actual));
         gridWiz4StandardCheck->setTextMatrix(row, 2, UnitsToText(actualDiff));
-        gridWiz4StandardCheck->setCellForeColor(row, 2,
-                                                actualDiff < 0   ? kNegative
-                                                : actualDiff > 0 ? kPositive
-                                                                 : kZero);
+        gridWiz4StandardCheck->setCellForeColor(row, 2, differenceColor(actualDiff));
         for (int col = 0; col < 3; ++col)
             alignNumber(gridWiz4StandardCheck, row, col);
     };

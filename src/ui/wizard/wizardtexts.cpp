@@ -30,8 +30,9 @@ QString schoolDaysLabel(int term, int days)
 
 QString weekTimeLabel(const QString& subjectName, Units units)
 {
-    // The name filled with ideographic spaces to four characters, as the sixteen subjects' labels are.
-    QString prefix = subjectName;
+    // The name filled with ideographic spaces to four characters, as the sixteen subjects' labels are;
+    // a longer name (外国語活動) still keeps one space before its hours.
+    QString prefix = subjectName + QChar(0x3000);
     while (prefix.size() < 4)
         prefix += QChar(0x3000);
     return prefix + UnitsToText(units) + QStringLiteral(" 時間");
