@@ -2,15 +2,17 @@
 
 #include <QFontMetricsF>
 #include <QPageLayout>
-#include <QPrinter>
+#include <QPagedPaintDevice>
 #include <algorithm>
+#include <utility>
 
 namespace {
 constexpr double kTwipsPerInch = 1440.0;
 constexpr double kLineDpi = 600.0; // line widths are given in pixels of this resolution
 } // namespace
 
-PainterPrinter::PainterPrinter(QPrinter& device) : m_device(device)
+PainterPrinter::PainterPrinter(QPagedPaintDevice& device, ColorModeSetter colorMode)
+    : m_device(device), m_colorMode(std::move(colorMode))
 {
     m_font.setPointSizeF(9);
 }
@@ -64,10 +66,8 @@ void PainterPrinter::applyPen()
 
 void PainterPrinter::setColorMode(int mode)
 {
-    if (mode == 2)
-        m_device.setColorMode(QPrinter::Color);
-    else if (mode == 1)
-        m_device.setColorMode(QPrinter::GrayScale);
+    if (m_colorMode)
+        m_colorMode(mode);
 }
 
 void PainterPrinter::setOrientation(Orientation orientation)

@@ -1,4 +1,4 @@
-// Prints on a QPrinter (a real printer or an A4 PDF file): twips scaled to the device, text with its
+// Prints on a paged device (a PDF writer, or a printer): twips scaled to the device, text with its
 // top at the current y, line widths in pixels of a 600 dpi printer. Painting starts at the first
 // drawing call, so the orientation set before it applies to the page.
 #pragma once
@@ -7,13 +7,21 @@
 
 #include <QFont>
 #include <QPainter>
+#include <functional>
 #include <memory>
 
+class QPagedPaintDevice;
 class QPrinter;
 
 class PainterPrinter final : public Printer {
 public:
-    explicit PainterPrinter(QPrinter& device);
+    // What a device with a colour mode of its own makes of the sheets' setColorMode.
+    using ColorModeSetter = std::function<void(int mode)>;
+
+    // Without `colorMode` the sheets print in colour, as on a PDF writer, which has no colour mode.
+    explicit PainterPrinter(QPagedPaintDevice& device, ColorModeSetter colorMode = {});
+    // A QPrinter has a colour mode: give it with colorModeOf (platform/printerpainting.h).
+    explicit PainterPrinter(QPrinter& printer) = delete;
     ~PainterPrinter() override;
 
     void setColorMode(int mode) override;
@@ -43,7 +51,8 @@ private:
     double toDeviceY(double twips) const;
     void applyPen();
 
-    QPrinter& m_device;
+    QPagedPaintDevice& m_device;
+    ColorModeSetter m_colorMode;
     std::unique_ptr<QPainter> m_painter;
     QFont m_font;
     QColor m_color = Qt::black;

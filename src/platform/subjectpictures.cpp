@@ -4,8 +4,10 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmapCache>
 #include <algorithm>
 #include <array>
+#include <mutex>
 
 namespace {
 const char16_t kPictureInitials[] = u"総国社算理生音図家体道学ク児行切外英";
@@ -134,7 +136,9 @@ QColor subjectColor(int paletteIndex)
     return QColor(kPalette[size_t(paletteIndex)].color);
 }
 
-QImage sheetPicture(int index)
+namespace {
+
+QImage drawSheetPicture(int index)
 {
     constexpr int kSize = 472;
     QImage image(kSize, kSize, QImage::Format_RGB32);
@@ -164,9 +168,8 @@ QImage sheetPicture(int index)
     return image;
 }
 
-QPixmap palettePicture(int paletteIndex, int pixels)
+QPixmap drawPalettePicture(int paletteIndex, int pixels)
 {
-    pixels = std::max(8, pixels);
     QPixmap pixmap(pixels, pixels);
     pixmap.fill(Qt::transparent);
     if (paletteIndex < 0 || paletteIndex >= kPictureSubjectCount)
@@ -186,6 +189,36 @@ QPixmap palettePicture(int paletteIndex, int pixels)
     p.setPen(shade(color, 0.7));
     p.drawText(QRectF(0, 0, pixels, pixels), Qt::AlignCenter, initial);
     return pixmap;
+}
+
+} // namespace
+
+QImage sheetPicture(int index)
+{
+    // Each subject is drawn once and shared: a poster shows the same subjects many times, and a PDF
+    // keeps a shared picture once.
+    static std::mutex lock;
+    static std::array<QImage, kAllSheetPictures> drawn;
+    if (index < 0 || index >= kAllSheetPictures)
+        return drawSheetPicture(index);
+    const std::lock_guard<std::mutex> guard(lock);
+    QImage& picture = drawn[std::size_t(index)];
+    if (picture.isNull())
+        picture = drawSheetPicture(index);
+    return picture;
+}
+
+QPixmap palettePicture(int paletteIndex, int pixels)
+{
+    pixels = std::max(8, pixels);
+    // Drawn when first shown and then shared by the main window, the timetable page and the pointer.
+    const QString key = QStringLiteral("mirte-palette-%1-%2").arg(paletteIndex).arg(pixels);
+    QPixmap picture;
+    if (!QPixmapCache::find(key, &picture)) {
+        picture = drawPalettePicture(paletteIndex, pixels);
+        QPixmapCache::insert(key, picture);
+    }
+    return picture;
 }
 
 QCursor paletteCursor(int paletteIndex)

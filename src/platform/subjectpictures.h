@@ -1,5 +1,6 @@
 // Subject pictures drawn at run time: the twenty sheet pictures of the weekly timetable poster and
-// the small palette pictures, one colour per subject, the same on screen and on paper.
+// the small palette pictures, one colour per subject, the same on screen and on paper. Each is drawn
+// when first asked for and then shared.
 #pragma once
 
 #include <QColor>

@@ -2,6 +2,7 @@
 
 #include "core/appstate.h"
 #include "core/mirteerror.h"
+#include "platform/lazyprinter.h"
 #include "reports/termtallysheet.h"
 #include "reports/termtimetablesheet.h"
 #include "reports/weekplansheet.h"
@@ -12,6 +13,7 @@
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -104,9 +106,9 @@ void frmPrint::cmdPrintClose_Click()
 
 template <typename Sheet> void frmPrint::printWith(Sheet&& sheet)
 {
-    if (!m_services.dialogs.printDialog(this, m_services.printer))
+    if (!m_services.dialogs.printDialog(this, *m_services.printer))
         return;
-    const std::unique_ptr<Printer> printer = m_services.openPrinter(m_services.printer);
+    const std::unique_ptr<Printer> printer = m_services.openPrinter(*m_services.printer);
     sheet(*printer);
     // A printer that refused the document must not pass for a printed sheet.
     if (printer->hasFailed())
@@ -118,26 +120,27 @@ template <typename Sheet> void frmPrint::printWith(Sheet&& sheet)
 void frmPrint::subPrintYear()
 {
     printWith(
-        [this](Printer& printer) { ::subPrintYear(m_state, printer, landscapeArea(m_services.printer)); });
+        [this](Printer& printer) { ::subPrintYear(m_state, printer, landscapeArea(*m_services.printer)); });
 }
 
 void frmPrint::subPrintWeekPlan()
 {
-    printWith(
-        [this](Printer& printer) { ::subPrintWeekPlan(m_state, printer, portraitArea(m_services.printer)); });
+    printWith([this](Printer& printer) {
+        ::subPrintWeekPlan(m_state, printer, portraitArea(*m_services.printer));
+    });
 }
 
 // The term sheets measure the page after the printer dialog, where the paper or margins may change.
 void frmPrint::subPrintSeasonTimeChart(int term)
 {
     printWith([this, term](Printer& printer) {
-        ::subPrintSeasonTimeChart(m_state, printer, term, landscapeArea(m_services.printer));
+        ::subPrintSeasonTimeChart(m_state, printer, term, landscapeArea(*m_services.printer));
     });
 }
 
 void frmPrint::subPrintSeasonTotal(int term)
 {
     printWith([this, term](Printer& printer) {
-        ::subPrintSeasonTotal(m_state, printer, term, landscapeArea(m_services.printer));
+        ::subPrintSeasonTotal(m_state, printer, term, landscapeArea(*m_services.printer));
     });
 }

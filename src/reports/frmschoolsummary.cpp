@@ -3,6 +3,7 @@
 #include "calendar/dates.h"
 #include "core/mirteerror.h"
 #include "platform/grid.h"
+#include "platform/lazyprinter.h"
 #include "platform/printer.h"
 #include "platform/twips.h"
 #include "reports/csvsave.h"
@@ -19,6 +20,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QVBoxLayout>
@@ -238,10 +240,10 @@ void frmSchoolSummary::cmdSummaryPrint_Click()
     runUserCommand(m_services.dialogs, this, [this] {
         if (!hasClasses())
             return;
-        if (!m_services.dialogs.printDialog(this, m_services.printer))
+        if (!m_services.dialogs.printDialog(this, *m_services.printer))
             return;
-        const std::unique_ptr<Printer> printer = m_services.openPrinter(m_services.printer);
-        subPrintSchoolSummary(m_summary, *printer, landscapeArea(m_services.printer));
+        const std::unique_ptr<Printer> printer = m_services.openPrinter(*m_services.printer);
+        subPrintSchoolSummary(m_summary, *printer, landscapeArea(*m_services.printer));
         if (printer->hasFailed())
             throw MirteError(u"印刷できませんでした。プリンタの設定を確かめてください。"_s);
     });

@@ -12,17 +12,21 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPageLayout>
-#include <QPrinter>
+#include <QPdfWriter>
 
 namespace {
 
+// The resolution of the program's printer, whose PDF the sheets were laid out on: text is measured in
+// device pixels, so the same resolution gives the same lines of text.
+constexpr int kPdfDpi = 1200;
+
 // An A4 PDF with margins of `margins` millimetres; the default is narrow, as a printer's own, since the
-// annual sheet needs almost the whole page.
-void preparePdf(QPrinter& device, const QString& outPath, double margins)
+// annual sheet needs almost the whole page. A PDF writer rather than a printer in PDF mode: a PDF file
+// needs nothing of the print system, which a printer loads and asks for its default printer.
+void preparePdf(QPdfWriter& device, double margins)
 {
     installFontSubstitutions();
-    device.setOutputFormat(QPrinter::PdfFormat);
-    device.setOutputFileName(outPath);
+    device.setResolution(kPdfDpi);
     device.setCreator(QStringLiteral("ミルテ"));
     device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(margins, margins, margins, margins), QPageLayout::Millimeter));
@@ -39,8 +43,8 @@ void checkWritten(const Printer& printer, const QString& outPath)
 
 void printSheetToPdf(AppState& state, Sheet sheet, const QString& outPath, int term, double margins)
 {
-    QPrinter device(QPrinter::HighResolution);
-    preparePdf(device, outPath, margins);
+    QPdfWriter device(outPath);
+    preparePdf(device, margins);
     PainterPrinter printer(device);
     switch (sheet) {
     case Sheet::Year: subPrintYear(state, printer, landscapeArea(device)); break;
@@ -53,8 +57,8 @@ void printSheetToPdf(AppState& state, Sheet sheet, const QString& outPath, int t
 
 void printSchoolSummaryToPdf(const SchoolSummary& summary, const QString& outPath)
 {
-    QPrinter device(QPrinter::HighResolution);
-    preparePdf(device, outPath, kPdfMarginMillimetres);
+    QPdfWriter device(outPath);
+    preparePdf(device, kPdfMarginMillimetres);
     PainterPrinter printer(device);
     subPrintSchoolSummary(summary, printer, landscapeArea(device));
     checkWritten(printer, outPath);

@@ -1,13 +1,13 @@
 #include "reports/printablearea.h"
 
 #include <QPageLayout>
-#include <QPrinter>
+#include <QPagedPaintDevice>
 #include <algorithm>
 
-PrintableArea printableArea(const QPrinter& printer, Printer::Orientation orientation,
+PrintableArea printableArea(const QPagedPaintDevice& device, Printer::Orientation orientation,
                             const PrintableArea& fallback)
 {
-    QPageLayout layout = printer.pageLayout();
+    QPageLayout layout = device.pageLayout();
     layout.setOrientation(orientation == Printer::Orientation::Landscape ? QPageLayout::Landscape
                                                                          : QPageLayout::Portrait);
     const QRectF paint = layout.paintRect(QPageLayout::Millimeter); // points would be rounded

@@ -4,7 +4,7 @@
 
 #include "platform/printer.h"
 
-class QPrinter;
+class QPagedPaintDevice;
 
 // What an A4 page turned to landscape leaves with the printers' usual margins, in twips.
 inline constexpr double kLandscapeAreaWidth = 16200;
@@ -17,9 +17,9 @@ struct PrintableArea {
     double height = kLandscapeAreaHeight;
 };
 
-// The printable area of the printer's page turned to `orientation`; `fallback` when the printer
+// The printable area of the device's page turned to `orientation`; `fallback` when the device
 // knows no page.
-PrintableArea printableArea(const QPrinter& printer, Printer::Orientation orientation,
+PrintableArea printableArea(const QPagedPaintDevice& device, Printer::Orientation orientation,
                             const PrintableArea& fallback);
 
 // At most 1: the factor by which a drawing reaching from the top-left corner to (right, bottom)

@@ -1,6 +1,6 @@
 #include "reports/sheetpage.h"
 
-PrintableArea landscapeArea(const QPrinter& printer)
+PrintableArea landscapeArea(const QPagedPaintDevice& device)
 {
-    return printableArea(printer, Printer::Orientation::Landscape, PrintableArea{});
+    return printableArea(device, Printer::Orientation::Landscape, PrintableArea{});
 }

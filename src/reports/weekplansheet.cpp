@@ -89,9 +89,9 @@ void grid(Printer& p)
 
 } // namespace
 
-PrintableArea portraitArea(const QPrinter& printer)
+PrintableArea portraitArea(const QPagedPaintDevice& device)
 {
-    return printableArea(printer, Printer::Orientation::Portrait, kWeekPlanPage);
+    return printableArea(device, Printer::Orientation::Portrait, kWeekPlanPage);
 }
 
 void subPrintWeekPlan(const AppState& state, Printer& printer, const PrintableArea& area)

@@ -7,13 +7,13 @@
 
 struct AppState;
 class Printer;
-class QPrinter;
+class QPagedPaintDevice;
 
 // A4 portrait less the printers' usual margins: the poster is drawn at its own size there.
 inline constexpr PrintableArea kWeekPlanPage{11300, 16200};
 
-// The printable area of the printer's page turned to portrait; kWeekPlanPage when unknown.
-PrintableArea portraitArea(const QPrinter& printer);
+// The printable area of the device's page turned to portrait; kWeekPlanPage when unknown.
+PrintableArea portraitArea(const QPagedPaintDevice& device);
 
 // Prints the poster and ends the document. A poster larger than the area (wide margins) is drawn
 // smaller as a whole. Changes nothing in the plan.

@@ -4,6 +4,7 @@
 
 #include "core/appstate.h"
 #include "core/clock.h"
+#include "platform/lazyprinter.h"
 #include "platform/placementstore.h"
 #include "scripteddialogs.h"
 #include "ui/common/services.h"
@@ -13,7 +14,6 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QPrinter>
 #include <QPushButton>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -67,7 +67,7 @@ protected:
     ScriptedDialogs dialogs;
     FixedClock clock{QDateTime(QDate(2001, 10, 17), QTime(9, 0))};
     MemoryPlacement placement;
-    QPrinter printer;
+    LazyPrinter printer;
     WindowActivation activation;
     Services services;
     Wizard wizard{state, services};

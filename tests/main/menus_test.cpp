@@ -471,6 +471,31 @@ TEST_F(MenusTest, PrintAndTallyWindowsAreCreatedOnceAndPageSetupIsQuiet)
     EXPECT_FALSE(tally->isVisible());
 }
 
+// The printer is made when first needed, not at start-up, and is then the one printer of the program:
+// the paper and margins of the page set-up are those the print window prints with.
+TEST_F(MenusTest, PageSetupChoosesThePaperThePrintWindowPrintsOn)
+{
+    openPlan();
+    EXPECT_FALSE(printer.isMade()) << "the main window does not wait for the print system";
+
+    const QPageLayout b5(QPageSize(QPageSize::JisB5), QPageLayout::Landscape, QMarginsF(30, 25, 20, 15),
+                         QPageLayout::Millimeter);
+    dialogs.answerPageSetup(true, [&](QPrinter& chosen) { chosen.setPageLayout(b5); });
+    trigger("mnuFilePageSetup");
+
+    trigger("mnuFilePrint");
+    QWidget* print = topLevel(QStringLiteral("frmPrint"));
+    ASSERT_NE(print, nullptr);
+    QPageLayout printedOn;
+    dialogs.answerPrint(false, [&](QPrinter& shown) { printedOn = shown.pageLayout(); });
+    click(print->findChild<QPushButton*>(QStringLiteral("cmdPrint")));
+
+    EXPECT_TRUE(dialogs.allAnswered());
+    EXPECT_EQ(printedOn.pageSize().id(), QPageSize::JisB5);
+    EXPECT_EQ(printedOn.orientation(), QPageLayout::Landscape);
+    EXPECT_EQ(printedOn.margins(QPageLayout::Millimeter), QMarginsF(30, 25, 20, 15));
+}
+
 TEST_F(MenusTest, SchoolSummaryOpensWithOrWithoutAPlanAndClosesWithTheMainWindow)
 {
     // The teacher in charge may have no plan of their own open.

@@ -33,6 +33,8 @@ TEST(Program, StartsWithTheMainWindowAndTheWizardsStartPage)
     EXPECT_FALSE(shown.contains(QStringLiteral("frmSplash")));
     EXPECT_TRUE(shown.contains(QStringLiteral("frmMain")));
     EXPECT_TRUE(shown.contains(QStringLiteral("frmWiz0"))) << shown.join(u' ').toStdString();
+    // Making the printer loads the print system; page set-up or printing does it when first asked.
+    EXPECT_FALSE(program.printer().isMade());
 
     // The defaults of a program that has no plan yet; the start page took the start flag.
     const AppState& state = program.state();

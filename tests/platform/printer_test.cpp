@@ -1,6 +1,7 @@
 // The printers: what the recording printer keeps, and what the QPainter printer puts into a PDF.
 #include "platform/japanese.h"
 #include "platform/painterprinter.h"
+#include "platform/printerpainting.h"
 #include "platform/recordingprinter.h"
 #include "platform/subjectpictures.h"
 
@@ -124,7 +125,7 @@ protected:
 TEST_F(PainterPrinterTest, TextLandsWithItsTopAtThePositionInTheSheetsFonts)
 {
     {
-        PainterPrinter p(printer);
+        PainterPrinter p(printer, colorModeOf(printer));
         p.setColorMode(2);
         p.setOrientation(Printer::Orientation::Landscape);
         p.setFontName(QStringLiteral("ＭＳ 明朝"));
@@ -173,7 +174,7 @@ TEST_F(PainterPrinterTest, TextLandsWithItsTopAtThePositionInTheSheetsFonts)
 TEST_F(PainterPrinterTest, LineWidthsArePixelsOfA600DpiPrinterInTheCurrentColour)
 {
     {
-        PainterPrinter p(printer);
+        PainterPrinter p(printer, colorModeOf(printer));
         p.setColorMode(2);
         p.setDrawWidth(6); // 1/100 inch
         p.line(1440, 1440, 4320, 1440);
@@ -214,7 +215,7 @@ TEST_F(PainterPrinterTest, LineWidthsArePixelsOfA600DpiPrinterInTheCurrentColour
 
 TEST_F(PainterPrinterTest, PrintMovesXToTheEndOfTheText)
 {
-    PainterPrinter p(printer);
+    PainterPrinter p(printer, colorModeOf(printer));
     p.setFontName(QStringLiteral("ＭＳ ゴシック"));
     p.setFontSize(10);
     p.printAt(1000, 500, QStringLiteral("国語"));
@@ -230,7 +231,7 @@ TEST_F(PainterPrinterTest, PrintMovesXToTheEndOfTheText)
 TEST_F(PainterPrinterTest, NothingIsWrittenBeforeTheDocumentEnds)
 {
     {
-        PainterPrinter p(printer);
+        PainterPrinter p(printer, colorModeOf(printer));
         p.setOrientation(Printer::Orientation::Portrait);
         EXPECT_FALSE(QFile::exists(pdf)) << "setting up draws nothing";
         p.printAt(0, 0, QStringLiteral("週間時間割"));
@@ -244,7 +245,7 @@ TEST_F(PainterPrinterTest, NothingIsWrittenBeforeTheDocumentEnds)
 TEST_F(PainterPrinterTest, AnUnwritableFileIsReportedAndDrawingIsSafe)
 {
     printer.setOutputFileName(dir.filePath(QStringLiteral("missing/folder/sheet.pdf")));
-    PainterPrinter p(printer);
+    PainterPrinter p(printer, colorModeOf(printer));
     EXPECT_FALSE(p.hasFailed());
     p.printAt(0, 0, QStringLiteral("国語"));
     p.line(0, 0, 100, 100);
@@ -255,7 +256,7 @@ TEST_F(PainterPrinterTest, AnUnwritableFileIsReportedAndDrawingIsSafe)
 
 TEST_F(PainterPrinterTest, ColourModeTwoPrintsInColour)
 {
-    PainterPrinter p(printer);
+    PainterPrinter p(printer, colorModeOf(printer));
     p.setColorMode(1);
     EXPECT_EQ(printer.colorMode(), QPrinter::GrayScale);
     p.setColorMode(2);

@@ -1,7 +1,7 @@
 // The print window: its options, the missing-plan message, the printer dialog before every sheet.
 #include "reports/frmprint.h"
 
-#include "platform/painterprinter.h"
+#include "platform/printerpainting.h"
 #include "reportsfixture.h"
 #include "testservices.h"
 
@@ -95,7 +95,7 @@ TEST_F(PrintWindow, AcceptedPrinterDialogPrintsTheChosenSheet)
 
 TEST_F(PrintWindow, AnnualSheetKeepsWithinTheMarginsOfThePageSetUp)
 {
-    t.printer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+    t.printer->setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
     open();
     t.dialogs.answerPrint(true);
     print();
@@ -109,8 +109,8 @@ TEST_F(PrintWindow, AnnualSheetKeepsWithinTheMarginsOfThePageSetUp)
 // Margins changed in the printer dialog itself count: the fit is measured once the dialog has closed.
 TEST_F(PrintWindow, BothSheetsKeepWithinMarginsChosenInThePrinterDialog)
 {
-    t.printer.setPageSize(QPageSize(QPageSize::A4));
-    t.printer.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
+    t.printer->setPageSize(QPageSize(QPageSize::A4));
+    t.printer->setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
     open();
     const auto thirtyMillimetres = [](QPrinter& printer) {
         printer.setPageMargins(QMarginsF(30, 30, 30, 30), QPageLayout::Millimeter);
@@ -134,7 +134,7 @@ TEST_F(PrintWindow, BothSheetsKeepWithinMarginsChosenInThePrinterDialog)
         EXPECT_LE(lowest, height + 1e-6) << sheet;
         EXPECT_TRUE(right > width - 1 || lowest > height - 1)
             << sheet << ": shrunk to the area, not below it: " << right << " × " << lowest;
-        t.printer.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
+        t.printer->setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
     }
 }
 
@@ -170,7 +170,7 @@ TEST_F(PrintWindow, EachTermOptionPrintsItsTermsSheet)
 
 TEST_F(PrintWindow, TermSheetKeepsWithinTheMarginsOfThePageSetUp)
 {
-    t.printer.setPageMargins(QMarginsF(30, 30, 30, 30), QPageLayout::Millimeter);
+    t.printer->setPageMargins(QMarginsF(30, 30, 30, 30), QPageLayout::Millimeter);
     open();
     option(3)->setChecked(true);
     t.dialogs.answerPrint(true);
@@ -190,7 +190,7 @@ TEST_F(PrintWindow, PrinterThatRefusesTheDocumentIsReported)
     QPrinter unwritable;
     unwritable.setOutputFormat(QPrinter::PdfFormat);
     unwritable.setOutputFileName(QStringLiteral("/nonexistent/folder/sheet.pdf"));
-    t.open = [&](QPrinter&) { return std::make_unique<PainterPrinter>(unwritable); };
+    t.open = [&](QPrinter&) { return paintOnPrinter(unwritable); };
     open();
     t.dialogs.answerPrint(true);
     t.dialogs.answerMessage(Dialogs::Answer::Ok);

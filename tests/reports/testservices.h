@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/clock.h"
+#include "platform/lazyprinter.h"
 #include "platform/placementstore.h"
 #include "platform/recordingprinter.h"
 #include "reports/scaledprinter.h"
@@ -10,7 +11,6 @@
 #include "ui/common/services.h"
 #include "ui/common/windowactivation.h"
 
-#include <QPrinter>
 #include <functional>
 #include <memory>
 
@@ -18,7 +18,7 @@ struct TestServices {
     ScriptedDialogs dialogs;
     FixedClock clock{QDate(2001, 10, 17)};
     PlacementStore placement;
-    QPrinter printer;
+    LazyPrinter printer;
     WindowActivation activation;
     // What the sheets drew; every opened printer draws onto it.
     RecordingPrinter recording;

@@ -47,9 +47,9 @@ void ScriptedDialogs::answerPrint(bool accepted, std::function<void(QPrinter&)> 
     m_queue.append({Kind::Print, Answer::Ok, {}, accepted, {}, std::move(choose)});
 }
 
-void ScriptedDialogs::answerPageSetup(bool accepted)
+void ScriptedDialogs::answerPageSetup(bool accepted, std::function<void(QPrinter&)> choose)
 {
-    m_queue.append({Kind::PageSetup, Answer::Ok, {}, accepted, {}});
+    m_queue.append({Kind::PageSetup, Answer::Ok, {}, accepted, {}, std::move(choose)});
 }
 
 QStringList ScriptedDialogs::messages() const
@@ -114,8 +114,11 @@ bool ScriptedDialogs::printDialog(QWidget*, QPrinter& printer)
     return answer.accepted;
 }
 
-bool ScriptedDialogs::pageSetupDialog(QWidget*, QPrinter&, const QString& title)
+bool ScriptedDialogs::pageSetupDialog(QWidget*, QPrinter& printer, const QString& title)
 {
     m_calls.append({Kind::PageSetup, title, {}, {}});
-    return take(Kind::PageSetup, title).accepted;
+    const Queued answer = take(Kind::PageSetup, title);
+    if (answer.choose)
+        answer.choose(printer);
+    return answer.accepted;
 }

@@ -31,7 +31,7 @@ public:
     void answerFolder(const QString& path);         // empty = cancelled
     // `choose` stands for what the teacher changes in the dialog (paper, margins) before closing it.
     void answerPrint(bool accepted, std::function<void(QPrinter&)> choose = {});
-    void answerPageSetup(bool accepted);
+    void answerPageSetup(bool accepted, std::function<void(QPrinter&)> choose = {});
 
     const QList<Call>& calls() const { return m_calls; }
     // Message texts in order, for quick checks.

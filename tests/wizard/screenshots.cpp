@@ -5,6 +5,7 @@
 #include "core/clock.h"
 #include "core/plandefaults.h"
 #include "platform/japanese.h"
+#include "platform/lazyprinter.h"
 #include "platform/placementstore.h"
 #include "platform/printer.h"
 #include "platform/qtdialogs.h"
@@ -14,7 +15,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QPrinter>
 #include <QWidget>
 #include <cstdio>
 
@@ -54,7 +54,7 @@ int main(int argc, char** argv)
     QtDialogs dialogs;
     FixedClock clock(QDate(2004, 5, 10));
     PlacementStore placement;
-    QPrinter printer;
+    LazyPrinter printer;
     WindowActivation activation;
     Services services{
         dialogs, clock, placement, printer, [](QPrinter&) { return std::unique_ptr<Printer>(); }, activation};

@@ -9,10 +9,10 @@
 #include <QApplication>
 #include <QInputMethodEvent>
 
-WizardTest::WizardTest() : printer(std::make_unique<QPrinter>())
+WizardTest::WizardTest()
 {
     InitPlanDefaults(state);
-    services = std::make_unique<Services>(Services{dialogs, clock, placement, *printer,
+    services = std::make_unique<Services>(Services{dialogs, clock, placement, printer,
                                                    [](QPrinter&) { return std::unique_ptr<Printer>(); },
                                                    activation});
     mainWindow.setObjectName(QStringLiteral("frmMain"));

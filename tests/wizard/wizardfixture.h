@@ -10,9 +10,9 @@
 #include "ui/common/windowactivation.h"
 #include "ui/wizard/wizard.h"
 
+#include "platform/lazyprinter.h"
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QPrinter>
 #include <QPushButton>
 #include <QTest>
 #include <QWidget>
@@ -51,7 +51,7 @@ protected:
     ScriptedDialogs dialogs;
     FixedClock clock{QDate(2001, 5, 10)};
     PlacementStore placement;
-    std::unique_ptr<QPrinter> printer;
+    LazyPrinter printer;
     WindowActivation activation;
     std::unique_ptr<Services> services;
     QWidget mainWindow;

@@ -6,6 +6,7 @@
 #include "platform/monthcalendar.h"
 #include "platform/pagesetupdialog.h"
 #include "platform/painterprinter.h"
+#include "platform/printerpainting.h"
 #include "platform/qtdialogs.h"
 #include "platform/subjectpictures.h"
 
@@ -191,7 +192,7 @@ bool renderSamplePage(const QDir& dir)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setOutputFileName(dir.filePath(QStringLiteral("sample.pdf")));
-    PainterPrinter out(printer);
+    PainterPrinter out(printer, colorModeOf(printer));
     out.setColorMode(2);
     out.setOrientation(Printer::Orientation::Portrait);
     out.setFontName(QStringLiteral("ＭＳ 明朝"));

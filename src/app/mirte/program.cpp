@@ -3,7 +3,7 @@
 #include "core/mirteerror.h"
 #include "core/plandefaults.h"
 #include "planfile/planfile.h"
-#include "platform/painterprinter.h"
+#include "platform/printerpainting.h"
 #include "ui/main/frmmain.h"
 #include "ui/main/frmsplash.h"
 #include "ui/main/plansession.h"
@@ -27,7 +27,7 @@ Program::Program(Overrides overrides)
                  m_printer,
                  overrides.openPrinter ? std::move(overrides.openPrinter)
                                        : OpenPrinter([](QPrinter& printer) -> std::unique_ptr<Printer> {
-                                             return std::make_unique<PainterPrinter>(printer);
+                                             return paintOnPrinter(printer);
                                          }),
                  m_activation},
       m_recoveryFolder(overrides.recoveryFolder.isEmpty() ? PlanSession::defaultRecoveryFolder()

@@ -4,13 +4,13 @@
 
 #include "core/appstate.h"
 #include "core/clock.h"
+#include "platform/lazyprinter.h"
 #include "platform/placementstore.h"
 #include "platform/printer.h"
 #include "platform/qtdialogs.h"
 #include "ui/common/services.h"
 #include "ui/common/windowactivation.h"
 
-#include <QPrinter>
 #include <QStringList>
 #include <functional>
 #include <memory>
@@ -53,14 +53,14 @@ public:
     frmMain* mainWindow() const { return m_main.get(); }
     Wizard& wizard() const { return *m_wizard; }
     AppState& state() { return m_state; }
-    QPrinter& printer() { return m_printer; }
+    LazyPrinter& printer() { return m_printer; }
 
 private:
     AppState m_state;
     QtDialogs m_qtDialogs;
     SystemClock m_systemClock;
     PlacementStore m_settings;
-    QPrinter m_printer{QPrinter::HighResolution};
+    LazyPrinter m_printer{QPrinter::HighResolution};
     WindowActivation m_activation;
     Services m_services;
     QString m_recoveryFolder;

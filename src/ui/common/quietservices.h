@@ -9,7 +9,7 @@
 #include "ui/common/services.h"
 #include "ui/common/windowactivation.h"
 
-#include <QPrinter>
+#include "platform/lazyprinter.h"
 
 class QuietDialogs final : public Dialogs {
 public:
@@ -41,7 +41,7 @@ struct QuietServices {
     QuietDialogs quietDialogs;
     FixedClock clock;
     DefaultPlacement placement;
-    QPrinter printer;
+    LazyPrinter printer;
     WindowActivation activation;
     Services services;
 };

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+class LazyPrinter;
 class QPrinter;
 class WindowActivation;
 
@@ -17,8 +18,8 @@ struct Services {
     Dialogs& dialogs;
     const Clock& clock;
     PlacementStore& placement;
-    // The one printer that page set-up configures and every sheet prints on.
-    QPrinter& printer;
+    // The one printer that page set-up configures and every sheet prints on, made on first use.
+    LazyPrinter& printer;
     // Opens a drawing surface on that printer after its dialog was accepted: a PainterPrinter in
     // the program, a RecordingPrinter in tests.
     std::function<std::unique_ptr<Printer>(QPrinter&)> openPrinter;

@@ -8,6 +8,7 @@
 #include "core/appstate.h"
 #include "core/mirteerror.h"
 #include "core/subjects.h"
+#include "platform/lazyprinter.h"
 #include "platform/monthcalendar.h"
 #include "platform/subjectpictures.h"
 #include "reports/frmdisptimetable.h"
@@ -104,6 +105,12 @@ QString withoutMnemonic(QString caption)
     return caption.remove(mnemonic);
 }
 
+// The picture of a palette button's subject.
+QPixmap pictureOf(const QWidget* paletteButton)
+{
+    return palettePicture(paletteButton->property(kPictureProperty).toInt(), kPalettePicturePixels);
+}
+
 QIcon iconOf(const QPixmap& picture)
 {
     if (picture.isNull())
@@ -144,13 +151,15 @@ frmMain::frmMain(AppState& state, Services& services, Wizard& wizard, QWidget* p
     setFont(windowFont());
 
     buildMenus();
-    m_client = named(new QWidget, QStringLiteral("frmMainClient"), caption);
+    auto* scroll = named(new QScrollArea(this), QStringLiteral("frmMainScroll"), caption);
+    scroll->setFrameShape(QFrame::NoFrame);
+    // Built inside the window from the start, so every control is measured once, in the window's
+    // font, rather than in the default font first and again when it joins the window.
+    m_client = named(new QWidget(scroll->viewport()), QStringLiteral("frmMainClient"), caption);
     buildCalendarBand();
     buildSubjectArea();
     buildStatusBar();
     m_client->resize(twipsToPixels(kFormWidth), fraSubject->geometry().bottom() + 1 + twipsToPixels(kMargin));
-    auto* scroll = named(new QScrollArea(this), QStringLiteral("frmMainScroll"), caption);
-    scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidget(m_client);
     setCentralWidget(scroll);
     subUnvisibleButton();
@@ -346,9 +355,8 @@ void frmMain::applyPalette()
         button->setGeometry(twipsRect(kSubjectColumnLeft[i % 2], kSubjectRowTop + (i / 2) * step,
                                       kSubjectButtonWidth, height));
         // The picture travels with the button, for the period buttons and the pointer; it shows
-        // only its caption itself.
-        button->setProperty(kPictureProperty,
-                            palettePicture(pictureIndexOf(QChar(subject.initial)), kPalettePicturePixels));
+        // only its caption itself. It is drawn when first stamped or picked.
+        button->setProperty(kPictureProperty, pictureIndexOf(QChar(subject.initial)));
         button->show();
     }
 }
@@ -624,7 +632,7 @@ void frmMain::fillRow(int r, const WeekRow& row)
         // because registering reads every period.
         if (stamp.paletteIndex >= 0) {
             const QPushButton* palette = cmdSubject[std::size_t(stamp.paletteIndex)];
-            showStamp(button, palette->text(), palette->property(kPictureProperty).value<QPixmap>());
+            showStamp(button, palette->text(), pictureOf(palette));
         } else {
             showStamp(button, stamp.caption, {});
         }
@@ -730,7 +738,7 @@ void frmMain::cmdSubject_Click(int index)
 {
     runUserCommand(m_services.dialogs, this, [this, index] {
         const QPushButton* button = cmdSubject.at(std::size_t(index));
-        fraSubject->setMouseIcon(button->property(kPictureProperty).value<QPixmap>());
+        fraSubject->setMouseIcon(pictureOf(button));
         fraSubject->setTag(button->text());
     });
 }
@@ -912,7 +920,7 @@ void frmMain::mnuFilePageSetup_Click()
 {
     // Cancelled or failed, the printer keeps its settings and nothing is said.
     try {
-        m_services.dialogs.pageSetupDialog(this, m_services.printer, QStringLiteral("ﾍﾟｰｼﾞ設定"));
+        m_services.dialogs.pageSetupDialog(this, *m_services.printer, QStringLiteral("ﾍﾟｰｼﾞ設定"));
     } catch (...) {
     }
 }
