@@ -33,6 +33,20 @@ QString teacherLineOf(const AppState& state)
     return QStringLiteral("担任　（") + state.strTeacher + QStringLiteral("）");
 }
 
+// The teacher line begins at 6000 twips and the frame ends at 10400. A name too long for 18 points
+// is printed smaller, so that the line stays inside the frame; the Gothic face gives a full-width
+// character one em and a half-width one half an em.
+double teacherLinePoints(const QString& line)
+{
+    constexpr double kLeft = 6000;
+    constexpr double kFrameRight = 10400;
+    constexpr double kPoints = 18;
+    double ems = 0;
+    for (QChar c : line)
+        ems += c.unicode() < 0x1100 || (c.unicode() >= 0xFF61 && c.unicode() <= 0xFF9F) ? 0.5 : 1.0;
+    return std::min(kPoints, (kFrameRight - kLeft) / (ems * 20));
+}
+
 QString lengthText(const QString& digit)
 {
     if (digit == QLatin1String("1"))
@@ -104,8 +118,10 @@ void subPrintWeekPlan(const AppState& state, Printer& printer, const PrintableAr
 
     p.setFontSize(32);
     p.printAt(1000, 1000, titleOf(state));
+    const QString teacher = teacherLineOf(state);
+    p.setFontSize(teacherLinePoints(teacher));
+    p.printAt(6000, 2000, teacher);
     p.setFontSize(18);
-    p.printAt(6000, 2000, teacherLineOf(state));
     for (int i = 0; i < 6; ++i)
         p.printAt(2250 + kColumnWidth * i, 2720, QStringView(u"月火水木金土").mid(i, 1).toString());
     for (int i = 0; i < 7; ++i)

@@ -70,6 +70,29 @@ TEST(WeekPlanSheet, UpperGradesGetKanjiTitlesAndPictures)
     EXPECT_EQ(kokugo->image, sheetPicture(0));
 }
 
+TEST(WeekPlanSheet, ALongTeacherLineShrinksToStayInsideTheFrame)
+{
+    // 12 full-width characters at 18 points (360 twips each) reach 10320 of the frame's 10400: as
+    // before. Two names and a role make 18 characters: 4400 / 18 / 20 points.
+    const struct {
+        QString teacher;
+        double points;
+    } cases[] = {
+        {QStringLiteral("山田花子太郎次"), 18},
+        {QStringLiteral("長谷川奈々子・副担任佐々木"), 4400.0 / (18 * 20)},
+        {QStringLiteral("Yamada Hanako, Sasaki Hina"), 4400.0 / ((5 + 26 * 0.5) * 20)},
+    };
+    for (const auto& c : cases) {
+        auto s = makePlan(2001, 5);
+        s->strTeacher = c.teacher;
+        const RecordingPrinter p = printWeek(*s);
+        const RecordingPrinter::Text* line = drawnAt(p, 6000, 2000);
+        ASSERT_NE(line, nullptr);
+        EXPECT_NEAR(line->fontSize, c.points, 1e-9) << c.teacher.toStdString();
+        EXPECT_EQ(drawnAt(p, 1170, 3800)->fontSize, 18) << "the headings keep their size";
+    }
+}
+
 TEST(WeekPlanSheet, TitleWithAClassThatIsNoDigit)
 {
     struct Case {
