@@ -42,6 +42,17 @@ void registerDay(AppState& s, const QDate& date, const QString& subjects, const 
     s.objDayChain->appendDay(makeRecordedDay(date, subjects, event, cancelled));
 }
 
+// Monday to Saturday, periods 0–6, as the timetable page sets them.
+void setTimetable(AppState& s, const QString (&timetable)[6])
+{
+    RivoDayTime* weekday = s.objWeekTimetable->objFirstDay;
+    for (const QString& subjects : timetable) {
+        weekday->strSubject = subjects;
+        weekday = weekday->objNextDay.get();
+    }
+    calculate(*s.objWeekTimetable, s.strTimeCredit, s.catalogue());
+}
+
 // Each subject's base hours over the terms: 36 % and 40 % of the lesson hours, the rest in term 3.
 void planTermsFromBase(AppState& s)
 {
@@ -109,12 +120,7 @@ AppState samplePlan()
     // Monday to Saturday, periods 0–6; 　 is an empty period.
     const QString timetable[6] = {u"学国算社体国　"_s, u"国国算理音図　"_s, u"算国社算体道　"_s,
                                   u"　国算理図総　"_s, u"国国総体音総　"_s, u"　国学　　　　"_s};
-    RivoDayTime* weekday = s.objWeekTimetable->objFirstDay;
-    for (const QString& subjects : timetable) {
-        weekday->strSubject = subjects;
-        weekday = weekday->objNextDay.get();
-    }
-    calculate(*s.objWeekTimetable, s.strTimeCredit, s.catalogue());
+    setTimetable(s, timetable);
 
     // Base hours of grade 3 in lesson hours; the plan splits them over the terms.
     const QMap<Field, int> baseHours = {
@@ -179,12 +185,7 @@ AppState todaysPlan()
     s.strTimeCredit = {u"1333333"_s, u"1333333"_s, u"1333330"_s, u"1333333"_s, u"1333333"_s, u"0000000"_s};
     const QString timetable[6] = {u"　国算外体理社"_s, u"　国算社理音家"_s, u"　国算体外総　"_s,
                                   u"　国算社理図図"_s, u"　国算道総学家"_s, u"　　　　　　　"_s};
-    RivoDayTime* weekday = s.objWeekTimetable->objFirstDay;
-    for (const QString& subjects : timetable) {
-        weekday->strSubject = subjects;
-        weekday = weekday->objNextDay.get();
-    }
-    calculate(*s.objWeekTimetable, s.strTimeCredit, s.catalogue());
+    setTimetable(s, timetable);
 
     // 「標準時数を入れる」, then the plan split over the terms.
     fillBaseWithStandard(*s.objYearBase, kYear, s.intGrade);
