@@ -31,36 +31,6 @@ const std::array<Field, 19> kSubjectFields = {
 
 const std::array<Field, 2> kLaterFields = {F::gaikokugo, F::gaikokugokatsudou};
 
-const std::array<Field, 4> kSubtotalFields = {F::KyoukaSyoukei, F::TokkatsuSyoukei, F::SouJyugyouJisuu,
-                                              F::SouJisuu};
-
-const std::vector<Field>& subtotalParts(Field subtotal)
-{
-    static const std::vector<Field> kyouka = {F::kokugo,  F::syakai, F::sannsuu, F::rika,   F::seikatsu,
-                                              F::onngaku, F::zukou,  F::katei,   F::taiiku, F::gaikokugo};
-    static const std::vector<Field> tokkatsu = {F::gakkyuukatsudou, F::kurabu, F::jidoukai, F::gakkougyouji};
-    static const std::vector<Field> jyugyou = [] {
-        std::vector<Field> parts = kyouka;
-        parts.insert(parts.end(), {F::sougou, F::doutoku, F::gaikokugokatsudou});
-        parts.insert(parts.end(), tokkatsu.begin(), tokkatsu.end());
-        return parts;
-    }();
-    static const std::vector<Field> all = [] {
-        std::vector<Field> parts = jyugyou;
-        parts.insert(parts.end(), {F::uchikiri, F::yobi});
-        return parts;
-    }();
-    switch (subtotal) {
-    case F::KyoukaSyoukei: return kyouka;
-    case F::TokkatsuSyoukei: return tokkatsu;
-    case F::SouJyugyouJisuu: return jyugyou;
-    case F::SouJisuu: return all;
-    default: break;
-    }
-    static const std::vector<Field> none;
-    return none;
-}
-
 namespace {
 
 struct FieldInfo {
@@ -131,13 +101,11 @@ void UnitCounts::clearCounts()
 
 void UnitCounts::recomputeSubtotals()
 {
-    // 総授業時数 adds the two smaller subtotals as they stand, so each must fit on its own.
-    for (Field subtotal : {F::KyoukaSyoukei, F::TokkatsuSyoukei}) {
-        long long sum = 0;
-        for (Field f : subtotalParts(subtotal))
-            sum = add16(sum, (*this)[f]);
-        (*this)[subtotal] = checked16(sum);
-    }
+    long long kyouka = 0;
+    for (Units u : {kokugo, syakai, sannsuu, rika, seikatsu, onngaku, zukou, katei, taiiku, gaikokugo})
+        kyouka = add16(kyouka, u);
+    KyoukaSyoukei = checked16(kyouka);
+    TokkatsuSyoukei = add16(add16(add16(gakkyuukatsudou, kurabu), jidoukai), gakkougyouji);
     SouJyugyouJisuu =
         add16(add16(add16(add16(KyoukaSyoukei, sougou), doutoku), gaikokugokatsudou), TokkatsuSyoukei);
     SouJisuu = add16(add16(SouJyugyouJisuu, uchikiri), yobi);

@@ -6,7 +6,6 @@
 #include <QString>
 #include <array>
 #include <cstdint>
-#include <vector>
 
 enum class Field : std::uint8_t {
     kokugo,
@@ -50,12 +49,6 @@ extern const std::array<Field, kFieldCount> kFileOrder;
 extern const std::array<Field, 19> kSubjectFields;
 // The subjects of later school years, in the order the plan file's extension stores them.
 extern const std::array<Field, 2> kLaterFields;
-// The subtotals, in the order they are computed.
-extern const std::array<Field, 4> kSubtotalFields;
-
-// The subjects a subtotal adds up, in the order of its formula (教科小計 within 総授業時数, 総授業時数
-// within 総時数, spread out into their subjects).
-const std::vector<Field>& subtotalParts(Field subtotal);
 
 // "kokugo", "KyoukaSyoukei", ...
 QString fieldName(Field field);

@@ -253,15 +253,29 @@ PlanOverflow planYearOverflow(const std::array<RivoSeasonTotal*, 3>& terms)
         }
     }
     // A subtotal of the year, its subjects added in the order of the formula.
-    for (Field subtotal : kSubtotalFields) {
+    using enum Field;
+    const struct {
+        Field subtotal;
+        std::initializer_list<Field> subjects;
+    } kSubtotals[] = {
+        {KyoukaSyoukei, {kokugo, syakai, sannsuu, rika, seikatsu, onngaku, zukou, katei, taiiku, gaikokugo}},
+        {TokkatsuSyoukei, {gakkyuukatsudou, kurabu, jidoukai, gakkougyouji}},
+        {SouJyugyouJisuu,
+         {kokugo, syakai, sannsuu, rika, seikatsu, onngaku, zukou, katei, taiiku, gaikokugo, sougou, doutoku,
+          gaikokugokatsudou, gakkyuukatsudou, kurabu, jidoukai, gakkougyouji}},
+        {SouJisuu,
+         {kokugo, syakai, sannsuu, rika, seikatsu, onngaku, zukou, katei, taiiku, gaikokugo, sougou, doutoku,
+          gaikokugokatsudou, gakkyuukatsudou, kurabu, jidoukai, gakkougyouji, uchikiri, yobi}},
+    };
+    for (const auto& s : kSubtotals) {
         long long sum = 0;
-        for (Field f : subtotalParts(subtotal)) {
+        for (Field f : s.subjects) {
             sum += year[static_cast<std::size_t>(f)];
             if (outOfRange(sum))
-                return found(lastTerm[static_cast<std::size_t>(f)], f, fieldLabel(subtotal));
+                return found(lastTerm[static_cast<std::size_t>(f)], f, fieldLabel(s.subtotal));
         }
     }
-    return {-1, Field::kokugo, u"年間計画（3学期の合計）が範囲（-32768～32767）を超えます。"_s};
+    return {-1, kokugo, u"年間計画（3学期の合計）が範囲（-32768～32767）を超えます。"_s};
 }
 
 } // namespace
